@@ -1,0 +1,71 @@
+#include "Compaction.h"
+
+#include "DatabaseError.h"
+#include "DatabaseKey.h"
+#include "FileLock.h"
+#include "SqlCipherDriver.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vantorel {
+
+namespace {
+
+bool syncPath(const QString& path, bool directory) {
+    const int fd = ::open(QFile::encodeName(path).constData(), (directory ? O_RDONLY | O_DIRECTORY : O_RDWR));
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+void removeWithSideFiles(const QString& path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-wal"));
+    QFile::remove(path + QStringLiteral("-shm"));
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+} // namespace
+
+bool CompactDatabaseFile(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    FileLock exclusive(path, FileLock::Mode::Exclusive);
+    if (!exclusive.isLocked())
+        return false;
+
+    const QString target = path + QStringLiteral("x");
+    removeWithSideFiles(target);
+    try {
+        auto source = SqlCipherDriver::openUnlocked(path);
+        const int version = source->schemaVersion();
+        source->execute(QStringLiteral("ATTACH DATABASE ? AS compacted KEY ?"), {target, DatabaseRawKeyText()});
+        source->query(QStringLiteral("SELECT sqlcipher_export('compacted')"), {});
+        source->execute(QStringLiteral("PRAGMA compacted.user_version = %1").arg(version), {});
+        source->execute(QStringLiteral("DETACH DATABASE compacted"), {});
+        source.reset(); // the last connection closes: its write-ahead log is folded into the file
+    } catch (const DatabaseError& e) {
+        qWarning("compaction of %s failed: %s", qPrintable(path), qPrintable(e.message()));
+        removeWithSideFiles(target);
+        return false;
+    }
+    // A log left beside the original would be replayed onto the new file.
+    if (QFileInfo::exists(path + QStringLiteral("-wal")) || !syncPath(target, false)) {
+        removeWithSideFiles(target);
+        return false;
+    }
+    if (std::rename(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) != 0) {
+        removeWithSideFiles(target);
+        return false;
+    }
+    syncPath(QFileInfo(path).absolutePath(), true);
+    return true;
+}
+
+} // namespace vantorel

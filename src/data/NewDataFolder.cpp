@@ -1,0 +1,155 @@
+#include "NewDataFolder.h"
+
+#include "ConnectionString.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "FunctionCodes.h"
+#include "IniFile.h"
+#include "Money.h"
+#include "OwnerCode.h"
+#include "SqlNames.h"
+#include "UnitOfWork.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace vantorel {
+
+namespace {
+
+const QStringList kFolders = {QStringLiteral("PRINT"), QStringLiteral("PRINT/REPORTS"), QStringLiteral("Images"),
+                              QStringLiteral("Backup/Archive"), QStringLiteral("System")};
+
+QString capitalized(const QString& name) {
+    if (name.size() <= 1)
+        return name;
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}
+
+void checkOwner(const NewDataFolderOptions& o) {
+    if (o.ownerName.trimmed().isEmpty() || o.ownerName.size() > 12 || o.ownerName.contains(QLatin1Char('\'')))
+        throw SetupError(QStringLiteral("The owner's name must have 1 to 12 characters and no \"'\"."));
+    static const QRegularExpression id(QStringLiteral("^[1-9][0-9]{3}$"));
+    if (!id.match(o.ownerId).hasMatch())
+        throw SetupError(QStringLiteral("The owner's ID must be four digits and must not start with 0."));
+}
+
+void writeIniDefaults(const QString& path) {
+    if (QFileInfo::exists(path))
+        return;
+    const IniFile ini(path);
+    const QString cash = QStringLiteral("DO NOT CHANGE THIS SETTING");
+    ini.write(cash, QStringLiteral("SUMINI"), QStringLiteral("0.00"));
+    ini.write(cash, QStringLiteral("PROGINI"), QStringLiteral("0"));
+    const QString printers = QStringLiteral("Printers");
+    ini.write(printers, QStringLiteral("Kitchen"), QStringLiteral("None"));
+    ini.write(printers, QStringLiteral("KType"), QStringLiteral("None"));
+    ini.write(printers, QStringLiteral("Bar"), QStringLiteral("None"));
+    ini.write(printers, QStringLiteral("BType"), QStringLiteral("None"));
+    ini.write(printers, QStringLiteral("Invoice"), QString());
+    ini.write(printers, QStringLiteral("IType"), QString());
+    ini.write(printers, QStringLiteral("CopyIvoice"), QStringLiteral("No"));
+}
+
+} // namespace
+
+void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
+    UnitOfWork work(db);
+    const QString year2 = o.now.toString(QStringLiteral("yy"));
+    const OwnerCode owner{o.ownerName.toUpper(), o.ownerId};
+    db.exec(QStringLiteral("INSERT INTO Utility (BillA, %1, %2, CashForward, %3, Address, PostCode, Country, Tel, "
+                           "TouchScreen, UserID, BillAuthorization, BillingTimer, OrderSlip, BillRounding, "
+                           "CardChargeYN, CardNumberInput, Printer, PaperSize, PrintCopies, PrintReinsert, "
+                           "PrintFullBill, PrintHeader, PrintInvoice, BillRemark1, BillRemark2, A100, A200, A300, "
+                           "Comport, %4, %5, MinInvoice, AdjNo, %6) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                           "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                .arg(SqlName(QStringLiteral("Month")), SqlName(QStringLiteral("Year")),
+                     SqlName(QStringLiteral("Name")), SqlName(QStringLiteral("Command")),
+                     SqlName(QStringLiteral("Delay")), SqlName(QStringLiteral("Code"))),
+            {year2 + QStringLiteral("000000"), o.now.date().month(), o.now.date().year(), QVariant::fromValue(Money()),
+             QStringLiteral("My Restaurant"), QString(), QString(), QString(), QString(), false, false, false, 0,
+             false, 0, true, false, QString(), QStringLiteral("RPT"), 1, false, true, true, true,
+             QStringLiteral("Thank you for your visit!"), QString(), QStringLiteral("None"), QStringLiteral("None"),
+             QStringLiteral("None"), QStringLiteral("None"), QString(39, QLatin1Char('0')), QStringLiteral("0"),
+             QStringLiteral("0"), QString(), owner.encode()});
+    db.exec(QStringLiteral("INSERT INTO Taxes (TSalesTax, TGovTax, TServCharge, TTaxOnBill, TSCOnBill) "
+                           "VALUES (?, ?, ?, ?, ?)"),
+            {QVariant::fromValue(Money()), QVariant::fromValue(Money()), QVariant::fromValue(Money()), false, false});
+    const QStringList cards[] = {
+        {QStringLiteral("VISA"), QStringLiteral("Visa")},
+        {QStringLiteral("MASTERS"), QStringLiteral("Mastercard")},
+        {QStringLiteral("AMEX"), QStringLiteral("American Express")},
+        {QStringLiteral("DINERS"), QStringLiteral("Diners Club")},
+        {QStringLiteral("DEBIT"), QStringLiteral("Debit Card")},
+    };
+    for (const QStringList& card : cards) {
+        db.exec(QStringLiteral("INSERT INTO CreditCard (%1, Desc1, %2, Used) VALUES (?, ?, ?, ?)")
+                    .arg(SqlName(QStringLiteral("Code")), SqlName(QStringLiteral("percent"))),
+                {card[0], card[1], 0.0, true});
+    }
+    for (const FunctionCode& f : StandardFunctionCodes()) {
+        db.exec(QStringLiteral("INSERT INTO %1 (%2, %1) VALUES (?, ?)")
+                    .arg(SqlName(QStringLiteral("Functions")), SqlName(QStringLiteral("Code"))),
+                {f.code, f.description});
+    }
+    db.exec(QStringLiteral("INSERT INTO Pswd (UserName, %1) VALUES (?, ?)").arg(SqlName(QStringLiteral("Password"))),
+            {capitalized(o.ownerName), o.ownerId});
+    const QString ownerNumber = QString::number(db.lastInsertId());
+    for (const FunctionCode& f : StandardFunctionCodes()) {
+        db.exec(QStringLiteral("INSERT INTO FunctionAccess (UserID, %1, %2) VALUES (?, ?, ?)")
+                    .arg(SqlName(QStringLiteral("Function")), SqlName(QStringLiteral("Code"))),
+                {ownerNumber, f.description, f.code});
+    }
+    if (o.demo)
+        InsertDemoRows(db, o.now);
+    work.commit();
+}
+
+void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options) {
+    checkOwner(options);
+    QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    const QString dbPath = LiveDatabasePath(dir.absolutePath());
+    if (QFileInfo::exists(dbPath))
+        throw SetupError(QStringLiteral("%1 already holds a database; it was left unchanged.").arg(dbPath));
+    if (!QFileInfo(dir.absolutePath()).isWritable())
+        throw SetupError(QStringLiteral("The folder %1 is not writable.").arg(dir.absolutePath()));
+
+    // Built under a temporary name and renamed at the end: a half-made database is never left as the live one.
+    const QString partial = dbPath + QStringLiteral(".partial");
+    auto removePartial = [&] {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal", ".lock"})
+            QFile::remove(partial + QString::fromLatin1(suffix));
+    };
+    removePartial();
+    try {
+        {
+            auto db = Database::create(ConnectionString{partial});
+            InsertStarterRows(*db, options);
+        }
+        if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(dbPath).constData()) != 0)
+            throw SetupError(QStringLiteral("Cannot move the new database into place at %1.").arg(dbPath));
+        removePartial();
+    } catch (const DatabaseError& e) {
+        removePartial();
+        throw SetupError(e.message());
+    } catch (...) {
+        removePartial();
+        throw;
+    }
+    for (const QString& sub : kFolders) {
+        if (!dir.mkpath(sub))
+            throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
+    }
+    try {
+        writeIniDefaults(dir.filePath(QStringLiteral("Vantorel.ini")));
+    } catch (const std::runtime_error& e) {
+        throw SetupError(QString::fromStdString(e.what()));
+    }
+}
+
+} // namespace vantorel
