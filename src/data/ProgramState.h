@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingsCopies.h"
+
 #include <QString>
 
 namespace vantorel {
@@ -11,6 +13,7 @@ struct ProgramState {
     QString currentUserName;
     QString currentUserId;
     QString savedDefaultPrinter;
+    SettingsCopies settings;
 };
 
 } // namespace vantorel
