@@ -31,6 +31,8 @@ public:
     virtual void rollback() = 0;
 
     // Schema support.
+    // How a table, column or index name is written when it is created.
+    virtual QString createName(const QString& name) const = 0;
     virtual QString columnDefinition(const ColumnDef& column) const = 0;
     virtual QStringList tableNames() = 0;
     virtual QStringList columnNames(const QString& table) = 0;

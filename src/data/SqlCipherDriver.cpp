@@ -378,7 +378,7 @@ void SqlCipherDriver::rollback() {
 }
 
 QString SqlCipherDriver::columnDefinition(const ColumnDef& column) const {
-    const QString name = SqlName(column.name);
+    const QString name = createName(column.name);
     switch (column.type) {
     case ColumnType::Text:
         return name + QStringLiteral(" TEXT COLLATE NOCASE DEFAULT ''");
@@ -396,6 +396,11 @@ QString SqlCipherDriver::columnDefinition(const ColumnDef& column) const {
         return name + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
     }
     return name;
+}
+
+// SQLite keeps the schema's own spelling; statements may address it in any case.
+QString SqlCipherDriver::createName(const QString& name) const {
+    return NeedsQuoting(name) ? QuoteIdentifier(name) : name;
 }
 
 QStringList SqlCipherDriver::tableNames() {

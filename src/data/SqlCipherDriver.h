@@ -33,6 +33,7 @@ public:
     void rollback() override;
 
     QString columnDefinition(const ColumnDef& column) const override;
+    QString createName(const QString& name) const override;
     QStringList tableNames() override;
     QStringList columnNames(const QString& table) override;
     int schemaVersion() override;

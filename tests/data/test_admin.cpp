@@ -65,7 +65,7 @@ private Q_SLOTS:
         QVERIFY2(r.exitCode == 0, qPrintable(r.output));
         QVERIFY(r.output.contains(QStringLiteral("1234")));
         auto db = Database::open(ConnectionString{LiveDatabasePath(tmp.path())});
-        QVERIFY(db->scalar(QStringLiteral("SELECT count(*) FROM Items WHERE Deleted = 0")).toInt() >= 40);
+        QVERIFY(db->scalar(QStringLiteral("SELECT count(*) FROM Items WHERE Deleted = false")).toInt() >= 40);
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM Pswd")).toInt(), 3);
         QVERIFY(db->scalar(QStringLiteral("SELECT count(*) FROM Association")).toInt() > 0);
         QVERIFY(db->scalar(QStringLiteral("SELECT count(DISTINCT MainGroup) FROM Items")).toInt() >= 2);

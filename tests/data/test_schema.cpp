@@ -82,8 +82,8 @@ private Q_SLOTS:
     }
 
     void reservedAndOddNamesAreQuoted() {
-        QCOMPARE(SqlName(QStringLiteral("table")), QStringLiteral("\"Table\""));
-        QCOMPARE(SqlName(QStringLiteral("price/uop")), QStringLiteral("\"Price/UOP\""));
+        QCOMPARE(SqlName(QStringLiteral("table")), QStringLiteral("\"table\""));
+        QCOMPARE(SqlName(QStringLiteral("Price/UOP")), QStringLiteral("\"price/uop\""));
         QCOMPARE(SqlName(QStringLiteral("Desc1")), QStringLiteral("Desc1"));
         test::TempDataFolder folder;
         auto db = folder.open();
