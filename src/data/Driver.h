@@ -38,6 +38,8 @@ public:
     virtual QStringList columnNames(const QString& table) = 0;
     virtual int schemaVersion() = 0;
     virtual void setSchemaVersion(int version) = 0;
+    // After rows were copied in with their own numbers: new rows continue after the highest.
+    virtual void continueAutoNumber(const QString& table, const QString& column) = 0;
 };
 
 } // namespace vantorel

@@ -177,6 +177,8 @@ std::unique_ptr<SqlCipherDriver> SqlCipherDriver::openImpl(const QString& path, 
             QStringLiteral("The database file %1 could not be opened: %2").arg(path, errorText(raw, rc)));
     d->m_lock = std::move(fileLock);
 
+    // A wrong key is reported by the exception below; the library's own log would only repeat it on stderr.
+    d->execPlain("PRAGMA cipher_log_level = NONE;");
     const QByteArray keyPragma = "PRAGMA key = " + DatabaseKeyPragmaValue() + ";";
     d->execPlain(keyPragma.constData());
     // A build against plain SQLite would accept the key pragma silently and write an unencrypted file.

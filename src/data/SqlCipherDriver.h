@@ -38,6 +38,7 @@ public:
     QStringList columnNames(const QString& table) override;
     int schemaVersion() override;
     void setSchemaVersion(int version) override;
+    void continueAutoNumber(const QString&, const QString&) override {} // AUTOINCREMENT follows inserted numbers
 
     sqlite3* handle() const { return m_db; }
 
