@@ -83,6 +83,13 @@ void createOnServer(const QDir& dir, const NewDataFolderOptions& options) {
 
 } // namespace
 
+void MakeDataFolderLayout(const QString& folder, const ServerSettings& server) {
+    QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    makeFoldersAndIni(dir, server);
+}
+
 void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
     UnitOfWork work(db);
     const QString year2 = o.now.toString(QStringLiteral("yy"));

@@ -35,6 +35,10 @@ struct NewDataFolderOptions {
 // the new database is left behind.
 void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options);
 
+// The working folders and Vantorel.ini of a data folder (existing ones are kept); with a server, the INI
+// names it.
+void MakeDataFolderLayout(const QString& folder, const ServerSettings& server);
+
 // The rows every new database starts with: settings, taxes, card companies, function codes, the owner.
 void InsertStarterRows(Database& db, const NewDataFolderOptions& options);
 // A small bar and restaurant to try the program with.
