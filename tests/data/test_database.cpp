@@ -325,6 +325,31 @@ private Q_SLOTS:
         QCOMPARE(CompactDatabaseFile(folder.path() + QStringLiteral("nothing-here.vtd")), false);
     }
 
+    // On a shared server one workstation's report or order slip must never empty or read another's.
+    void scratchTablesArePrivateToAConnection() {
+        test::TempDataFolder folder;
+        if (!folder.onServer())
+            QSKIP("scratch tables are shared only where several workstations share a server");
+        auto till = folder.open();
+        auto office = folder.open();
+        till->exec(QStringLiteral("INSERT INTO BarSlip (Waiter, TableNum, Item, %1) VALUES (?, ?, ?, ?)")
+                       .arg(SqlName(QStringLiteral("Number"))),
+                   {QStringLiteral("Anna"), QStringLiteral("12"), QStringLiteral("Stout"), 2});
+        {
+            UnitOfWork work(*office);
+            office->exec(QStringLiteral("DELETE FROM BarSlip"));
+            office->exec(QStringLiteral("DELETE FROM ReportB"));
+            office->exec(QStringLiteral("INSERT INTO ReportB (Str1) VALUES ('sales')"));
+            work.commit();
+        }
+        QCOMPARE(countRows(*till, QStringLiteral("BarSlip")), qint64(1));
+        QCOMPARE(countRows(*till, QStringLiteral("ReportB")), qint64(0));
+        QCOMPARE(countRows(*office, QStringLiteral("ReportB")), qint64(1));
+        // Ordinary tables are shared as ever.
+        till->exec(QStringLiteral("INSERT INTO Events (Event) VALUES ('seen by all')"));
+        QCOMPARE(office->scalar(QStringLiteral("SELECT count(*) FROM Events WHERE Event = 'SEEN BY ALL'")).toInt(), 1);
+    }
+
     // Another workstation's connection sees a committed change at once.
     void secondConnectionSeesCommittedWrites() {
         test::TempDataFolder folder;
