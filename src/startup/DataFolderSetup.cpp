@@ -32,8 +32,9 @@ QString FindPathNoCase(const QString& base, const QString& relative) {
     return current;
 }
 
-bool DatabaseMissing(const QString& dataFolder) {
-    return !QFileInfo::exists(LiveDatabasePath(dataFolder));
+bool DatabaseMissing(const ProgramState& state) {
+    const ConnectionString where = BuildConnectionString(state);
+    return where.engine == ConnectionString::Engine::SqlCipher && !QFileInfo::exists(where.filePath);
 }
 
 namespace {

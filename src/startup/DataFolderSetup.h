@@ -4,6 +4,8 @@
 
 namespace vantorel {
 
+struct ProgramState;
+
 namespace StartupText {
 inline const QString NoDatabaseCaption = QStringLiteral("No Database");
 inline const QString NoDatabase =
@@ -14,8 +16,9 @@ inline const QString NoDatabase =
 // ("Print/RP" finds "PRINT/RP"); empty when there is none.
 QString FindPathNoCase(const QString& base, const QString& relative);
 
-// Whether the live database file is missing from the data folder.
-bool DatabaseMissing(const QString& dataFolder);
+// Whether the database file the workstation would open is missing (a workstation on a shared server has
+// none).
+bool DatabaseMissing(const ProgramState& state);
 
 // Folder work at start: makes "Backup/Archive", and in the receipt folders of the roll printers ("Print/RP",
 // "Print/RPT") moves the files of "Card/Plain" up into the folder and removes "Cash/Plain".

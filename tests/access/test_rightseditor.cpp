@@ -29,7 +29,7 @@ struct Fixture {
             db->scalar(QStringLiteral("SELECT AutoNum FROM Pswd WHERE UserName = ?"), {user}).toString();
         QStringList codes;
         for (const Row& r :
-             db->query(QStringLiteral("SELECT \"Code\" FROM FunctionAccess WHERE UserID = ?"), {number}))
+             db->query(QStringLiteral("SELECT \"code\" FROM FunctionAccess WHERE UserID = ?"), {number}))
             codes << r.text(QStringLiteral("Code"));
         codes.sort();
         return codes;
@@ -53,13 +53,13 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Billing Access to Billing"),
                               QStringLiteral("Billing Cash Drawer"), QStringLiteral("Report Sales Today")}));
         QCOMPARE(f.editor.available().size(),
-                 f.db->scalar(QStringLiteral("SELECT COUNT(*) FROM \"Functions\"")).toInt() - 3);
+                 f.db->scalar(QStringLiteral("SELECT COUNT(*) FROM \"functions\"")).toInt() - 3);
         QVERIFY(!f.editor.available().contains(QStringLiteral("Billing Cash Drawer")));
     }
 
     void grantsOfRemovedFunctionsArePruned() {
         Fixture f;
-        f.db->exec(QStringLiteral("DELETE FROM \"Functions\" WHERE \"Code\" = 'TF34'"));
+        f.db->exec(QStringLiteral("DELETE FROM \"functions\" WHERE \"code\" = 'TF34'"));
         f.editor.open();
         QCOMPARE(f.storedCodes(QStringLiteral("Anna")),
                  (QStringList{QStringLiteral("TF02"), QStringLiteral("TR15")}));
@@ -90,7 +90,7 @@ private Q_SLOTS:
 
     void ownerMayBeGivenRights() {
         Fixture f;
-        f.db->exec(QStringLiteral("DELETE FROM FunctionAccess WHERE \"Code\" = 'TF12'"));
+        f.db->exec(QStringLiteral("DELETE FROM FunctionAccess WHERE \"code\" = 'TF12'"));
         f.editor.open();
         QVERIFY(f.editor.selectUser(QStringLiteral("Owner")));
         f.editor.grant(QStringLiteral("Events"));
@@ -101,7 +101,7 @@ private Q_SLOTS:
     // Only the name and ID together make the owner: a user who merely shares the name is not protected.
     void userWithTheOwnersNameButAnotherIdIsNotTheOwner() {
         Fixture f;
-        f.db->exec(QStringLiteral("UPDATE Utility SET \"Code\" = ?"),
+        f.db->exec(QStringLiteral("UPDATE Utility SET \"code\" = ?"),
                    {OwnerCode{QStringLiteral("TOM"), QStringLiteral("9999")}.encode()});
         f.editor.open();
         QVERIFY(f.editor.selectUser(QStringLiteral("Tom")));

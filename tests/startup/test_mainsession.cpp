@@ -19,13 +19,16 @@ using CheckIn = MainSession::CheckIn;
 namespace {
 
 struct Fixture {
-    test::TempDataFolder folder{true}; // Owner 1234, Tom 2345 (manager), Anna 3456 (billing only)
+    test::TempDataFolder folder; // demo: Owner 1234, Tom 2345 (manager), Anna 3456 (billing only)
     ProgramState state;
     ConnectionHolder connection{state};
     FixedClock clock{QDateTime(QDate(2026, 3, 14), QTime(11, 0))};
     test::ScriptedPrompter prompter;
     MainSession session{state, connection, clock, prompter};
-    Fixture() { state.dataFolder = folder.path(); }
+    explicit Fixture(test::TempDataFolder::Engine engine = test::TempDataFolder::Engine::AsConfigured)
+        : folder(true, engine) {
+        state.dataFolder = folder.path();
+    }
     Database& db() { return connection.db(); }
     QString ini(const QString& key) {
         return IniFile(IniPathOf(state.dataFolder)).read(QStringLiteral("DO NOT CHANGE THIS SETTING"), key);
@@ -77,7 +80,7 @@ private Q_SLOTS:
     }
 
     void startupCashIsNotKeptWhenTheIniFileCannotBeWritten() {
-        Fixture f;
+        Fixture f(test::TempDataFolder::Engine::EmbeddedFile); // the INI file also names the server
         QCOMPARE(f.session.checkInByKeyboard(QStringLiteral("TOM"), QStringLiteral("2345")),
                  CheckIn::MainMenu);
         const QString ini = IniPathOf(f.state.dataFolder);
@@ -90,7 +93,7 @@ private Q_SLOTS:
 
     void createAddsSalesTodayAndReadsModes() {
         Fixture f;
-        f.db().exec(QStringLiteral("DELETE FROM \"Functions\" WHERE \"Code\" = 'TR15'"));
+        f.db().exec(QStringLiteral("DELETE FROM \"functions\" WHERE \"code\" = 'TR15'"));
         f.db().exec(QStringLiteral("UPDATE Utility SET UserID = ?, TouchScreen = ?, BillAuthorization = ?"),
                     {true, false, true});
         f.db().exec(QStringLiteral("UPDATE Items SET Incentive = ? WHERE Desc1 = 'Cola'"),
@@ -98,7 +101,7 @@ private Q_SLOTS:
         f.session.create();
         QCOMPARE(f.session.welcomeText(), QStringLiteral("Welcome to Harbour Lights Bar & Grill"));
         QCOMPARE(f.db()
-                     .scalar(QStringLiteral("SELECT COUNT(*) FROM \"Functions\" WHERE \"Code\" = 'TR15'"))
+                     .scalar(QStringLiteral("SELECT COUNT(*) FROM \"functions\" WHERE \"code\" = 'TR15'"))
                      .toInt(),
                  1);
         QVERIFY(f.state.settings.userIdMode);
@@ -135,7 +138,7 @@ private Q_SLOTS:
         f.db().exec(QStringLiteral("UPDATE Utility SET PaperSize = 'A5', PrintCopies = 2, CardChargeYN = ?, "
                                    "CardNumberInput = ?"),
                     {false, true});
-        f.db().exec(QStringLiteral("UPDATE Ingredients SET InvCtrl = ? WHERE \"Item\" = 'Potatoes'"), {true});
+        f.db().exec(QStringLiteral("UPDATE Ingredients SET InvCtrl = ? WHERE \"item\" = 'Potatoes'"), {true});
         f.db().exec(QStringLiteral("UPDATE Items SET MenuPrice = ? WHERE Desc1 = 'Cola'"),
                     {QVariant::fromValue(Money::fromCents(250))});
         f.session.activate();
@@ -198,7 +201,7 @@ private Q_SLOTS:
         QVERIFY(f.session.billingMenuReady());
         QVERIFY(f.session.authorizedForBilling());
         QVERIFY(!f.session.billingShowsSalesSummary());
-        f.db().exec(QStringLiteral("UPDATE Items SET \"Item\" = '' WHERE Desc1 = 'Cola'"));
+        f.db().exec(QStringLiteral("UPDATE Items SET \"item\" = '' WHERE Desc1 = 'Cola'"));
         QVERIFY(!f.session.billingMenuReady());
         QCOMPARE(f.prompter.lastMessage(),
                  QStringLiteral("Menu Items, Menu Groups and/or Speedcode need service!  \r"
@@ -215,10 +218,10 @@ private Q_SLOTS:
 
     void connectionFollowsTheConnectionString() {
         Fixture f;
-        test::TempDataFolder archive;
+        test::TempDataFolder archive(false, test::TempDataFolder::Engine::EmbeddedFile); // archives are files
         {
             auto other = archive.open();
-            other->exec(QStringLiteral("UPDATE Utility SET \"Name\" = 'Archive 2025'"));
+            other->exec(QStringLiteral("UPDATE Utility SET \"name\" = 'Archive 2025'"));
         }
         Database* first = &f.connection.db();
         QCOMPARE(&f.connection.db(), first);

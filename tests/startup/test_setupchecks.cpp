@@ -137,10 +137,10 @@ private Q_SLOTS:
     void salesTodayFunctionIsAddedOnce() {
         test::TempDataFolder folder;
         auto db = folder.open();
-        db->exec(QStringLiteral("DELETE FROM \"Functions\" WHERE \"Code\" = 'TR15'"));
+        db->exec(QStringLiteral("DELETE FROM \"functions\" WHERE \"code\" = 'TR15'"));
         EnsureSalesTodayFunction(*db);
         EnsureSalesTodayFunction(*db);
-        const Rows rows = db->query(QStringLiteral("SELECT * FROM \"Functions\" WHERE \"Code\" = 'TR15'"));
+        const Rows rows = db->query(QStringLiteral("SELECT * FROM \"functions\" WHERE \"code\" = 'TR15'"));
         QCOMPARE(rows.size(), size_t(1));
         QCOMPARE(rows[0].text(QStringLiteral("Functions")), QStringLiteral("Report Sales Today"));
     }
@@ -148,9 +148,9 @@ private Q_SLOTS:
     void welcome() {
         test::TempDataFolder folder;
         auto db = folder.open();
-        db->exec(QStringLiteral("UPDATE Utility SET \"Name\" = ?"), {QStringLiteral("Harbour Lights")});
+        db->exec(QStringLiteral("UPDATE Utility SET \"name\" = ?"), {QStringLiteral("Harbour Lights")});
         QCOMPARE(WelcomeText(*db), QStringLiteral("Welcome to Harbour Lights"));
-        db->exec(QStringLiteral("UPDATE Utility SET \"Name\" = ''"));
+        db->exec(QStringLiteral("UPDATE Utility SET \"name\" = ''"));
         QCOMPARE(WelcomeText(*db), QStringLiteral("Welcome..."));
     }
 

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
+#include "ConnectionString.h"
 #include "DataFolderSetup.h"
 #include "DesktopShortcut.h"
+#include "ProgramState.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -55,9 +57,15 @@ private Q_SLOTS:
 
     void missingDatabase() {
         QTemporaryDir tmp;
-        QVERIFY(DatabaseMissing(tmp.path() + QLatin1Char('/')));
+        ProgramState state;
+        state.dataFolder = tmp.path() + QLatin1Char('/');
+        QVERIFY(DatabaseMissing(state));
         writeFile(tmp.filePath(QStringLiteral("Vantorel.vtd")), "x");
-        QVERIFY(!DatabaseMissing(tmp.path() + QLatin1Char('/')));
+        QVERIFY(!DatabaseMissing(state));
+        QVERIFY(QFile::remove(tmp.filePath(QStringLiteral("Vantorel.vtd"))));
+        WriteServerSettings(state.dataFolder,
+                            ServerSettings::fromConninfo(QStringLiteral("host=db1 dbname=pos")));
+        QVERIFY(!DatabaseMissing(state)); // a workstation on a shared server has no file of its own
     }
 
     void findsPathsWithoutRegardToCase() {
