@@ -1,7 +1,7 @@
 #include "Rights.h"
 
 #include "Database.h"
-#include "NetworkLocation.h"
+#include "LanWarning.h"
 #include "ProgramState.h"
 #include "Prompter.h"
 #include "SqlNames.h"

@@ -5,7 +5,7 @@
 #include "ConnectionHolder.h"
 #include "DayChange.h"
 #include "MainSettings.h"
-#include "NetworkLocation.h"
+#include "LanWarning.h"
 #include "ProgramState.h"
 #include "Prompter.h"
 #include "Rights.h"
