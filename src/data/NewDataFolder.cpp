@@ -20,9 +20,8 @@ namespace vantorel {
 
 namespace {
 
-const QStringList kFolders = {QStringLiteral("PRINT"), QStringLiteral("PRINT/REPORTS"),
-                              QStringLiteral("Images"), QStringLiteral("Backup/Archive"),
-                              QStringLiteral("System")};
+const QStringList kFolders = {QStringLiteral("PRINT"), QStringLiteral("PRINT/REPORTS"), QStringLiteral("Images"),
+                              QStringLiteral("Backup/Archive"), QStringLiteral("System")};
 
 QString capitalized(const QString& name) {
     if (name.size() <= 1)
@@ -59,55 +58,24 @@ void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
     UnitOfWork work(db);
     const QString year2 = o.now.toString(QStringLiteral("yy"));
     const OwnerCode owner{o.ownerName.toUpper(), o.ownerId};
-    db.exec(QStringLiteral(
-                "INSERT INTO Utility (BillA, %1, %2, CashForward, %3, Address, PostCode, Country, Tel, "
-                "TouchScreen, UserID, BillAuthorization, BillingTimer, OrderSlip, BillRounding, "
-                "CardChargeYN, CardNumberInput, Printer, PaperSize, PrintCopies, PrintReinsert, "
-                "PrintFullBill, PrintHeader, PrintInvoice, BillRemark1, BillRemark2, A100, A200, A300, "
-                "Comport, %4, %5, MinInvoice, AdjNo, %6) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+    db.exec(QStringLiteral("INSERT INTO Utility (BillA, %1, %2, CashForward, %3, Address, PostCode, Country, Tel, "
+                           "TouchScreen, UserID, BillAuthorization, BillingTimer, OrderSlip, BillRounding, "
+                           "CardChargeYN, CardNumberInput, Printer, PaperSize, PrintCopies, PrintReinsert, "
+                           "PrintFullBill, PrintHeader, PrintInvoice, BillRemark1, BillRemark2, A100, A200, A300, "
+                           "Comport, %4, %5, MinInvoice, AdjNo, %6) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                           "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                 .arg(SqlName(QStringLiteral("Month")), SqlName(QStringLiteral("Year")),
                      SqlName(QStringLiteral("Name")), SqlName(QStringLiteral("Command")),
                      SqlName(QStringLiteral("Delay")), SqlName(QStringLiteral("Code"))),
-            {year2 + QStringLiteral("000000"),
-             o.now.date().month(),
-             o.now.date().year(),
-             QVariant::fromValue(Money()),
-             QStringLiteral("My Restaurant"),
-             QString(),
-             QString(),
-             QString(),
-             QString(),
-             false,
-             false,
-             false,
-             0,
-             false,
-             0,
-             true,
-             false,
-             QString(),
-             QStringLiteral("RPT"),
-             1,
-             false,
-             true,
-             true,
-             true,
-             QStringLiteral("Thank you for your visit!"),
-             QString(),
-             QStringLiteral("None"),
-             QStringLiteral("None"),
-             QStringLiteral("None"),
-             QStringLiteral("None"),
-             QString(39, QLatin1Char('0')),
-             QStringLiteral("0"),
-             QStringLiteral("0"),
-             QString(),
-             owner.encode()});
+            {year2 + QStringLiteral("000000"), o.now.date().month(), o.now.date().year(), QVariant::fromValue(Money()),
+             QStringLiteral("My Restaurant"), QString(), QString(), QString(), QString(), false, false, false, 0,
+             false, 0, true, false, QString(), QStringLiteral("RPT"), 1, false, true, true, true,
+             QStringLiteral("Thank you for your visit!"), QString(), QStringLiteral("None"), QStringLiteral("None"),
+             QStringLiteral("None"), QStringLiteral("None"), QString(39, QLatin1Char('0')), QStringLiteral("0"),
+             QStringLiteral("0"), QString(), owner.encode()});
     db.exec(QStringLiteral("INSERT INTO Taxes (TSalesTax, TGovTax, TServCharge, TTaxOnBill, TSCOnBill) "
                            "VALUES (?, ?, ?, ?, ?)"),
-            {QVariant::fromValue(Money()), QVariant::fromValue(Money()), QVariant::fromValue(Money()), false,
-             false});
+            {QVariant::fromValue(Money()), QVariant::fromValue(Money()), QVariant::fromValue(Money()), false, false});
     const QStringList cards[] = {
         {QStringLiteral("VISA"), QStringLiteral("Visa")},
         {QStringLiteral("MASTERS"), QStringLiteral("Mastercard")},
@@ -125,8 +93,7 @@ void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
                     .arg(SqlName(QStringLiteral("Functions")), SqlName(QStringLiteral("Code"))),
                 {f.code, f.description});
     }
-    db.exec(QStringLiteral("INSERT INTO Pswd (UserName, %1) VALUES (?, ?)")
-                .arg(SqlName(QStringLiteral("Password"))),
+    db.exec(QStringLiteral("INSERT INTO Pswd (UserName, %1) VALUES (?, ?)").arg(SqlName(QStringLiteral("Password"))),
             {capitalized(o.ownerName), o.ownerId});
     const QString ownerNumber = QString::number(db.lastInsertId());
     for (const FunctionCode& f : StandardFunctionCodes()) {
@@ -150,8 +117,7 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     if (!QFileInfo(dir.absolutePath()).isWritable())
         throw SetupError(QStringLiteral("The folder %1 is not writable.").arg(dir.absolutePath()));
 
-    // Built under a temporary name and renamed at the end: a half-made database is never left as the live
-    // one.
+    // Built under a temporary name and renamed at the end: a half-made database is never left as the live one.
     const QString partial = dbPath + QStringLiteral(".partial");
     auto removePartial = [&] {
         for (const char* suffix : {"", "-wal", "-shm", "-journal", ".lock"})
