@@ -28,6 +28,7 @@ PACKAGES=(
   fonts-liberation
   xvfb xdotool imagemagick
   python3
+  postgresql
 )
 
 need_install() {

@@ -52,7 +52,41 @@ void writeIniDefaults(const QString& folder) {
     ini.setCopyTotalsToInvoicePrinter(false);
 }
 
+void makeFoldersAndIni(const QDir& dir, const ServerSettings& server) {
+    for (const QString& sub : kFolders) {
+        if (!dir.mkpath(sub))
+            throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
+    }
+    try {
+        writeIniDefaults(dir.absolutePath() + QLatin1Char('/'));
+        if (!server.isEmpty())
+            WriteServerSettings(dir.absolutePath(), server);
+    } catch (const std::runtime_error& e) {
+        throw SetupError(QString::fromStdString(e.what()));
+    }
+}
+
+void createOnServer(const QDir& dir, const NewDataFolderOptions& options) {
+    if (!QFileInfo(dir.absolutePath()).isWritable())
+        throw SetupError(QStringLiteral("The folder %1 is not writable.").arg(dir.absolutePath()));
+    try {
+        // Schema and rows are one transaction on the server: a failure leaves the database empty.
+        Database::create(ConnectionString::onServer(options.server),
+                         [&](Database& db) { InsertStarterRows(db, options); });
+    } catch (const DatabaseError& e) {
+        throw SetupError(e.message());
+    }
+    makeFoldersAndIni(dir, options.server);
+}
+
 } // namespace
+
+void MakeDataFolderLayout(const QString& folder, const ServerSettings& server) {
+    QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    makeFoldersAndIni(dir, server);
+}
 
 void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
     UnitOfWork work(db);
@@ -111,6 +145,10 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder))
         throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    if (!options.server.isEmpty()) {
+        createOnServer(dir, options);
+        return;
+    }
     const QString dbPath = LiveDatabasePath(dir.absolutePath());
     if (QFileInfo::exists(dbPath))
         throw SetupError(QStringLiteral("%1 already holds a database; it was left unchanged.").arg(dbPath));
@@ -126,8 +164,7 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     removePartial();
     try {
         {
-            auto db = Database::create(ConnectionString{partial});
-            InsertStarterRows(*db, options);
+            Database::create(ConnectionString::file(partial), [&](Database& db) { InsertStarterRows(db, options); });
         }
         if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(dbPath).constData()) != 0)
             throw SetupError(QStringLiteral("Cannot move the new database into place at %1.").arg(dbPath));
@@ -139,15 +176,7 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
         removePartial();
         throw;
     }
-    for (const QString& sub : kFolders) {
-        if (!dir.mkpath(sub))
-            throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
-    }
-    try {
-        writeIniDefaults(dir.absolutePath() + QLatin1Char('/'));
-    } catch (const std::runtime_error& e) {
-        throw SetupError(QString::fromStdString(e.what()));
-    }
+    makeFoldersAndIni(dir, {});
 }
 
 } // namespace vantorel
