@@ -85,7 +85,6 @@ QWidget* FullScreenForm::focusedWidget() const {
 
 void FullScreenForm::setTitle(const QString& text) {
     m_titleBar->setText(text);
-    setWindowTitle(text.trimmed());
 }
 
 QString FullScreenForm::title() const {
