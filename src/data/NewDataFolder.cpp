@@ -4,11 +4,11 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "FunctionCodes.h"
-#include "IniFile.h"
 #include "Money.h"
 #include "OwnerCode.h"
 #include "SqlNames.h"
 #include "UnitOfWork.h"
+#include "WorkstationIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,21 +37,19 @@ void checkOwner(const NewDataFolderOptions& o) {
         throw SetupError(QStringLiteral("The owner's ID must be four digits and must not start with 0."));
 }
 
-void writeIniDefaults(const QString& path) {
-    if (QFileInfo::exists(path))
+void writeIniDefaults(const QString& folder) {
+    const WorkstationIni ini(folder);
+    if (QFileInfo::exists(ini.path()))
         return;
-    const IniFile ini(path);
-    const QString cash = QStringLiteral("DO NOT CHANGE THIS SETTING");
-    ini.write(cash, QStringLiteral("SUMINI"), QStringLiteral("0.00"));
-    ini.write(cash, QStringLiteral("PROGINI"), QStringLiteral("0"));
-    const QString printers = QStringLiteral("Printers");
-    ini.write(printers, QStringLiteral("Kitchen"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("KType"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("Bar"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("BType"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("Invoice"), QString());
-    ini.write(printers, QStringLiteral("IType"), QString());
-    ini.write(printers, QStringLiteral("CopyIvoice"), QStringLiteral("No"));
+    ini.setCarriedCash(Money());
+    ini.setStartupCashTyped(false);
+    ini.setKitchenPrinter(QStringLiteral("None"));
+    ini.setKitchenPrinterType(QStringLiteral("None"));
+    ini.setBarPrinter(QStringLiteral("None"));
+    ini.setBarPrinterType(QStringLiteral("None"));
+    ini.setInvoicePrinter(QString());
+    ini.setInvoicePrinterType(QString());
+    ini.setCopyTotalsToInvoicePrinter(false);
 }
 
 void makeFoldersAndIni(const QDir& dir, const ServerSettings& server) {
@@ -60,7 +58,7 @@ void makeFoldersAndIni(const QDir& dir, const ServerSettings& server) {
             throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
     }
     try {
-        writeIniDefaults(dir.filePath(QStringLiteral("Vantorel.ini")));
+        writeIniDefaults(dir.absolutePath() + QLatin1Char('/'));
         if (!server.isEmpty())
             WriteServerSettings(dir.absolutePath(), server);
     } catch (const std::runtime_error& e) {

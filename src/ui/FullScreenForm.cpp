@@ -39,7 +39,6 @@ public:
 
 FullScreenForm::FullScreenForm(const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_clock(clock) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     m_scene = new QGraphicsScene(this);
     m_scene->setSceneRect(0, 0, DesignWidth, DesignHeight);
     m_view = new ScaledView(m_scene, this);
@@ -85,7 +84,6 @@ QWidget* FullScreenForm::focusedWidget() const {
 
 void FullScreenForm::setTitle(const QString& text) {
     m_titleBar->setText(text);
-    setWindowTitle(text.trimmed());
 }
 
 QString FullScreenForm::title() const {

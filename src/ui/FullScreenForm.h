@@ -32,8 +32,13 @@ public:
     explicit FullScreenForm(const Clock& clock, QWidget* parent = nullptr);
     ~FullScreenForm() override;
 
-    // The 800 x 600 surface the controls live on.
+    // The 800 x 600 surface the controls live on. It is drawn through a scaled view, so the controls are
+    // children of the canvas, not of the form: find them with control(), and use the form (not a
+    // control's window()) as the parent of dialogs.
     QWidget* canvas() const { return m_canvas; }
+    template <typename T> T* control(const QString& objectName) const {
+        return m_canvas->findChild<T*>(objectName);
+    }
     // The control that has (or will get, once the screen is active) the keyboard focus.
     QWidget* focusedWidget() const;
 

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QRegion>
+#include <QString>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -80,6 +81,13 @@ bool ForceForeground(QWidget* window) {
 
 void BeepKind(int) {
     QApplication::beep();
+}
+
+QString WithLineFeeds(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
 }
 
 bool SelectListItem(QListWidget* list, const QString& caption) {

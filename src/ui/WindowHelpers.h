@@ -21,6 +21,9 @@ bool ForceForeground(QWidget* window);
 // offers one beep here, so every kind sounds the same.
 void BeepKind(int kind);
 
+// The program's fixed texts break lines with CR; labels and message boxes need line feeds.
+QString WithLineFeeds(const QString& text);
+
 // Selects the first entry whose text is the caption, scrolls it into view and focuses the list;
 // false (and nothing changed) when there is none.
 bool SelectListItem(QListWidget* list, const QString& caption);

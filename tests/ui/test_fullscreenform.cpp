@@ -4,6 +4,7 @@
 #include "GradientPanel.h"
 #include "Marquee.h"
 #include "PopupPanel.h"
+#include "PromptDialog.h"
 #include "SchemeColor.h"
 #include "WidgetPrompter.h"
 #include "WindowHelpers.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -220,25 +220,25 @@ private Q_SLOTS:
     }
 
     void messageBoxKeepsItsCaptionAndAnswers_data() {
-        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << int(Prompter::Answer::Yes);
-        QTest::newRow("no") << int(QMessageBox::No) << int(Prompter::Answer::No);
+        QTest::newRow("yes") << QStringLiteral("Yes") << int(Prompter::Answer::Yes);
+        QTest::newRow("no") << QStringLiteral("No") << int(Prompter::Answer::No);
     }
     void messageBoxKeepsItsCaptionAndAnswers() {
-        QFETCH(int, button);
+        QFETCH(QString, button);
         QFETCH(int, answer);
         WidgetPrompter prompter;
         QString caption, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        Prompter::Icon icon = Prompter::Icon::None;
         QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<PromptDialog*>(QApplication::activeModalWidget());
             if (!box)
                 return;
-            caption = box->windowTitle();
+            caption = box->caption();
             text = box->text();
             icon = box->icon();
-            box->button(QMessageBox::StandardButton(button))->click();
+            QTest::mouseClick(box->findChild<QPushButton*>(button), Qt::LeftButton);
         });
         const auto got =
             prompter.ask(QStringLiteral("Line one\rLine two"), QStringLiteral("  Please confirm"),
@@ -246,7 +246,39 @@ private Q_SLOTS:
         QCOMPARE(int(got), answer);
         QCOMPARE(caption, QStringLiteral("  Please confirm"));
         QCOMPARE(text, QStringLiteral("Line one\nLine two"));
-        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(icon, Prompter::Icon::Question);
+    }
+
+    void escapeAnswersWithTheLastButton() {
+        WidgetPrompter prompter;
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(prompter.ask(QStringLiteral("Sure?"), QStringLiteral("Please confirm"),
+                              Prompter::Buttons::YesNo, Prompter::Icon::Question),
+                 Prompter::Answer::No);
+    }
+
+    void askTextReturnsTheTypedText_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("ok") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void askTextReturnsTheTypedText() {
+        QFETCH(bool, confirm);
+        WidgetPrompter prompter;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<PromptDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            auto* input = box->findChild<QLineEdit*>(QStringLiteral("answer"));
+            QTest::keyClicks(input, QStringLiteral("123456"));
+            QTest::keyClick(input, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const auto got =
+            prompter.askText(QStringLiteral("User ID"), QStringLiteral("  Authorization"), 4, true);
+        QCOMPARE(got, confirm ? std::optional<QString>(QStringLiteral("1234")) : std::nullopt);
     }
 
     void approvalGoesToItsHandler() {
