@@ -1,7 +1,7 @@
 #include "BillApproval.h"
 
-#include "AccessEventTexts.h"
 #include "EventLog.h"
+#include "EventTexts.h"
 #include "Rights.h"
 #include "TextHelpers.h"
 #include "UserLookup.h"
@@ -25,7 +25,7 @@ ApprovalOutcome CheckBillApproval(Database& db, const ProgramState& state, const
     const auto user = FindUserById(db, id);
     if (!user || user->id != id || CountRightRows(db, user->number, code) == 0) {
         prompter.beep(0);
-        RecordEvent(db, state, clock, AccessEventText::ApprovalIncorrect(typed), subject);
+        RecordEvent(db, state, clock, EventText::AuthorizationIncorrectCode(typed), subject);
         out.kind = ApprovalOutcome::Kind::Incorrect;
         return out;
     }
@@ -33,7 +33,7 @@ ApprovalOutcome CheckBillApproval(Database& db, const ProgramState& state, const
     out.answer =
         wanted == Prompter::Approval::AllItems ? Prompter::Approval::AllItems : Prompter::Approval::OneItem;
     out.approverName = CapitalizeName(user->name);
-    RecordEvent(db, state, clock, AccessEventText::ApprovalGranted(out.approverName, action), subject);
+    RecordEvent(db, state, clock, EventText::AuthorizationGranted(out.approverName, action), subject);
     return out;
 }
 

@@ -70,7 +70,7 @@ bool AuthorizedAnyOf(Database& db, const ProgramState& state, Prompter& prompter
         prompter.showMessage(RightsText::AnyOfDenied, RightsText::DeniedCaption, Prompter::Icon::Exclamation);
         return false;
     }
-    if (IsNetworkDataFolder(state.dataFolder)) {
+    if (IsNetworkDatabase(state)) {
         prompter.showMessage(RightsText::NetworkBlocked, RightsText::NetworkBlockedCaption,
                              Prompter::Icon::Exclamation);
         return false;

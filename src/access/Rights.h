@@ -43,7 +43,7 @@ bool AuthorizedAccess(Database& db, const ProgramState& state, Prompter& prompte
                       const QString& action, const QString& caption);
 
 // The input-mode entry: at least one of the codes held (as the utilities check counts them), and not on a
-// data folder reached over the network.
+// database reached over the network.
 bool AuthorizedAnyOf(Database& db, const ProgramState& state, Prompter& prompter, const QStringList& codes);
 
 // Without messages: how many FunctionAccess rows of the code the user with that AutoNum holds.

@@ -1,8 +1,8 @@
 #include "RightsEditor.h"
 
-#include "AccessEventTexts.h"
 #include "Database.h"
 #include "EventLog.h"
+#include "EventTexts.h"
 #include "OwnerCode.h"
 #include "Prompter.h"
 #include "SqlNames.h"
@@ -117,7 +117,7 @@ bool RightsEditor::refuseForOwner() {
         return false;
     m_prompter.showMessage(RightsEditorText::OwnerProtected, RightsEditorText::OwnerProtectedCaption,
                            Prompter::Icon::Information);
-    RecordEvent(m_db, m_state, m_clock, AccessEventText::OwnerChangeAttempt());
+    RecordEvent(m_db, m_state, m_clock, EventText::OwnerRightsChangeAttempt());
     return true;
 }
 
@@ -158,7 +158,7 @@ bool RightsEditor::save() {
                       .arg(SqlName(QStringLiteral("Function")), SqlName(QStringLiteral("Code"))),
                   {m_userNumber, d, code});
     }
-    RecordEvent(m_db, m_state, m_clock, AccessEventText::AuthorizationSaved(m_userName));
+    RecordEvent(m_db, m_state, m_clock, EventText::RightsSaved(m_userName));
     work.commit();
     m_modified = false;
     return true;

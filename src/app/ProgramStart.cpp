@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "DataFolderSetup.h"
 #include "DatabaseError.h"
+#include "Formats.h"
 #include "ProgramState.h"
 #include "SingleInstance.h"
 #include "StandInScreens.h"
@@ -46,6 +47,7 @@ int RunVantorel(int argc, char* argv[]) {
     VantorelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    ApplyFormatSettings();
     const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
 
     const SingleInstance instance(SingleInstance::defaultLockPath(QStringLiteral("vantorel")));
@@ -79,6 +81,9 @@ int RunVantorel(int argc, char* argv[]) {
             return main.exitCode();
     } catch (const DatabaseError& e) {
         VantorelApplication::showError(e.message());
+        return 1;
+    } catch (const std::exception& e) {
+        VantorelApplication::showError(QString::fromStdString(e.what()));
         return 1;
     }
     return QApplication::exec();

@@ -5,8 +5,10 @@
 #include "GradientPanel.h"
 #include "Marquee.h"
 #include "PopupPanel.h"
+#include "Printers.h"
 #include "ProgramState.h"
 #include "Prompter.h"
+#include "RegistryValues.h"
 #include "SchemeColor.h"
 #include "StartupCash.h"
 #include "TFTSCheckin.h"
@@ -14,6 +16,8 @@
 #include "WindowHelpers.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -261,6 +265,10 @@ void TFMain::activate() {
         else
             m_name->setFocus();
     }
+    const QString program =
+        m_options.programPath.isEmpty() ? QCoreApplication::applicationFilePath() : m_options.programPath;
+    WriteRegistryValue(RegistryValue::LocationExeFile, QFileInfo(program).absolutePath());
+    WriteRegistryValue(RegistryValue::LocationProgramData, m_state.dataFolder);
     if (!m_options.programPath.isEmpty())
         CreateShortcut(m_options.programPath, m_options.applicationsFolder);
     m_hidePan->move(PopupPanel::ParkedLeft, 0);
@@ -285,6 +293,7 @@ void TFMain::showCheckInFailure() {
 void TFMain::checkInClick() {
     if (m_ended || m_session->isCheckedIn())
         return;
+    m_state.savedDefaultPrinter = DefaultPrinterName();
     m_welcome->hide();
     const MainSession::CheckIn result = m_session->checkInByKeyboard(m_name->text(), m_id->text());
     switch (result) {
@@ -315,6 +324,7 @@ void TFMain::checkInClick() {
 void TFMain::touchCheckInClick() {
     if (m_ended || m_session->isCheckedIn())
         return;
+    m_state.savedDefaultPrinter = DefaultPrinterName();
     m_welcome->hide();
     m_mainPan->hide();
     DigitLimit() = 4;
@@ -355,6 +365,7 @@ void TFMain::enterBillingOnly() {
     runMonthStartMaintenance();
     showDayNotices();
     m_namePan->hide();
+    useReceiptPrinter();
     m_connection.close();
     DialogAnswer().clear();
     if (m_openers.billing)
@@ -429,6 +440,7 @@ void TFMain::billingClick() {
     m_setupBox->hide();
     m_setupLab->hide();
     m_label1->hide();
+    useReceiptPrinter();
     m_billingPan->setColors(SchemeColor(2), PanelPressedEnd);
     m_dummyForBilling->hide();
     auto restore = [&] {
@@ -464,6 +476,7 @@ void TFMain::billingClick() {
 void TFMain::utilitiesClick() {
     if (m_ended || !m_utilityPan->isVisible())
         return;
+    SetWindowsDefaultPrinter(m_state.savedDefaultPrinter);
     m_utilityPan->setColors(SchemeColor(2), PanelPressedEnd);
     m_connection.close();
     if (m_openers.utilities)
@@ -519,7 +532,14 @@ void TFMain::closeClick() {
     if (m_ended)
         return;
     m_session->checkOut();
+    SetWindowsDefaultPrinter(m_state.savedDefaultPrinter);
     endProgram(0);
+}
+
+void TFMain::useReceiptPrinter() {
+    const QString printer = m_session->receiptPrinter();
+    if (printer.compare(DefaultPrinterName(), Qt::CaseInsensitive) != 0)
+        SetWindowsDefaultPrinter(printer);
 }
 
 void TFMain::endProgram(int exitCode) {

@@ -84,6 +84,7 @@ private:
     void showDayNotices();
     void refreshCashEntry();
     void runMonthStartMaintenance();
+    void useReceiptPrinter();
     void endProgram(int exitCode);
 
     ProgramState& m_state;

@@ -4,11 +4,11 @@
 #include "Clock.h"
 #include "ConnectionHolder.h"
 #include "DayChange.h"
-#include "MainSettings.h"
 #include "LanWarning.h"
 #include "ProgramState.h"
 #include "Prompter.h"
 #include "Rights.h"
+#include "Settings.h"
 #include "StartupCash.h"
 
 namespace vantorel {
@@ -21,7 +21,7 @@ void MainSession::create() {
     Database& db = m_connection.db();
     EnsureSalesTodayFunction(db);
     m_welcome = WelcomeText(db);
-    LoadInputModes(db, m_state.settings);
+    LoadSettingsCopies(db, m_state.settings);
     const FirstStartOutcome first = ActionOnFirstStartUp(db, m_state, m_clock);
     m_startupCashKnown = first.startupCashKnown;
     m_startupCash = first.startupCash;
@@ -29,7 +29,7 @@ void MainSession::create() {
 
 void MainSession::activate() {
     Database& db = m_connection.db();
-    RefreshSettingsCopies(db, m_state.settings);
+    LoadSettingsCopies(db, m_state.settings);
     m_newMonth = NewMonthFlag(db, m_clock);
 }
 
@@ -104,7 +104,11 @@ bool MainSession::authorizedForBilling() {
 }
 
 bool MainSession::billingShowsSalesSummary() const {
-    return IsNetworkDataFolder(m_state.dataFolder);
+    return IsNetworkDatabase(m_state);
+}
+
+QString MainSession::receiptPrinter() {
+    return ReadUtility(m_connection.db()).printer;
 }
 
 std::optional<Money> MainSession::enterStartupCash(const QString& reply) {

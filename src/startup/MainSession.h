@@ -20,7 +20,7 @@ class MainSession {
 public:
     MainSession(ProgramState& state, ConnectionHolder& connection, const Clock& clock, Prompter& prompter);
 
-    // Start, database part: the "TR15" function, the welcome text, the input modes, then the first-start
+    // Start, database part: the "TR15" function, the welcome text, the settings copies, then the first-start
     // work.
     void create();
     const QString& welcomeText() const { return m_welcome; }
@@ -53,8 +53,10 @@ public:
     // The Billing entry: the menu must be complete (message otherwise), the user must hold TF02.
     bool billingMenuReady();
     bool authorizedForBilling();
-    // On a data folder reached over the network, Billing shows today's sales instead of billing.
+    // On a database reached over the network, Billing shows today's sales instead of billing.
     bool billingShowsSalesSummary() const;
+    // The receipt printer, made the default printer while billing runs.
+    QString receiptPrinter();
 
     // A reply of the startup cash pad: stored when it is an amount other than 0; returns the amount.
     std::optional<Money> enterStartupCash(const QString& reply);

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Database.h"
 #include "FunctionCodes.h"
+#include "Settings.h"
 #include "SqlNames.h"
 #include "UnitOfWork.h"
 
@@ -21,9 +22,7 @@ SetupChecks SetupChecks::read(Database& db) {
         c.noMenuGroup = c.noMenuGroup || r.text(QStringLiteral("SCName")).isEmpty();
         c.noSpeedCode = c.noSpeedCode || r.text(QStringLiteral("Item")).isEmpty();
     }
-    const auto taxes = db.queryOne(QStringLiteral("SELECT TSalesTax, TServCharge FROM Taxes"));
-    c.taxNotSet = !taxes || taxes->money(QStringLiteral("TSalesTax")).isZero() ||
-                  taxes->money(QStringLiteral("TServCharge")).isZero();
+    c.taxNotSet = TaxNotSet(ReadTaxes(db));
     int built = 0;
     for (const Row& r : db.query(QStringLiteral("SELECT %1, MainGroup FROM Items").arg(item))) {
         const QString code = r.text(QStringLiteral("Item")).toUpper();

@@ -1,29 +1,27 @@
 #include "StartupCash.h"
 
-#include "AccessEventTexts.h"
+#include "AmountText.h"
 #include "Database.h"
 #include "EventLog.h"
-#include "IniFile.h"
+#include "EventTexts.h"
 #include "ProgramState.h"
+#include "Settings.h"
 #include "UnitOfWork.h"
-
-#include <QDir>
+#include "WorkstationIni.h"
 
 namespace vantorel {
 
-QString IniPathOf(const QString& dataFolder) {
-    return QDir(dataFolder).filePath(QStringLiteral("Vantorel.ini"));
-}
-
 bool StartupCashOffered(Database& db) {
-    const auto row = db.queryOne(QStringLiteral("SELECT CashForward FROM Utility"));
-    return !row || row->money(QStringLiteral("CashForward")).isZero();
+    return ReadUtility(db).cashForward.isZero();
 }
 
 std::optional<Money> StartupCashFromReply(const QString& reply) {
     if (reply.isEmpty() || reply == QLatin1String("XPX"))
         return std::nullopt;
-    const auto amount = Money::parse(QString(reply).remove(QLatin1Char(',')).trimmed());
+    const QString number = StripAmount(reply).trimmed();
+    if (!IsNumberText(number))
+        return std::nullopt;
+    const auto amount = Money::parse(number);
     if (!amount || amount->isZero() || *amount < Money())
         return std::nullopt;
     return amount->roundTo(2);
@@ -31,13 +29,12 @@ std::optional<Money> StartupCashFromReply(const QString& reply) {
 
 void EnterStartupCash(Database& db, const ProgramState& state, const Clock& clock, const Money& amount) {
     UnitOfWork work(db);
-    db.exec(QStringLiteral("UPDATE Utility SET CashForward = ?"), {QVariant::fromValue(amount)});
-    RecordEvent(db, state, clock,
-                AccessEventText::StartupCashEntered(amount.toDisplayString(), state.currentUserName));
+    SetCashForward(db, amount);
+    RecordEvent(db, state, clock, EventText::StartupCashEntered(FormatAmount(amount), state.currentUserName));
     // The INI file is written last, before the commit: when it cannot be written nothing is kept.
-    const IniFile ini(IniPathOf(state.dataFolder));
-    ini.write(StartupCashText::Section, QStringLiteral("SUMINI"), amount.toPlainString(2));
-    ini.write(StartupCashText::Section, QStringLiteral("PROGINI"), QStringLiteral("1"));
+    const WorkstationIni ini(state.dataFolder);
+    ini.setCarriedCash(amount);
+    ini.setStartupCashTyped(true);
     work.commit();
 }
 

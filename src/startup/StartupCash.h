@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AmountText.h"
 #include "Money.h"
 
 #include <QString>
@@ -17,14 +18,10 @@ inline const QString Confirm = QStringLiteral("Done");
 inline const QString Prompt = QStringLiteral(
     "Please input the amount of money you deposit in the cash drawer to start today's business.");
 inline const QString Button = QStringLiteral("Enter Startup Cash");
-inline const QString Section = QStringLiteral("DO NOT CHANGE THIS SETTING");
 inline QString Label(const Money& amount) {
-    return QStringLiteral("Startup cash ") + amount.toDisplayString();
+    return QStringLiteral("Startup cash ") + FormatAmount(amount);
 }
 } // namespace StartupCashText
-
-// The path of this workstation's INI file.
-QString IniPathOf(const QString& dataFolder);
 
 // The startup cash button is offered while no startup cash is known for the business day.
 bool StartupCashOffered(Database& db);

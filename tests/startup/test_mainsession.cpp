@@ -3,11 +3,12 @@
 #include "ConnectionHolder.h"
 #include "IniFile.h"
 #include "MainSession.h"
-#include "MainSettings.h"
 #include "ProgramState.h"
 #include "ScriptedPrompter.h"
+#include "Settings.h"
 #include "StartupCash.h"
 #include "TempDataFolder.h"
+#include "WorkstationIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ struct Fixture {
     }
     Database& db() { return connection.db(); }
     QString ini(const QString& key) {
-        return IniFile(IniPathOf(state.dataFolder)).read(QStringLiteral("DO NOT CHANGE THIS SETTING"), key);
+        return IniFile(WorkstationIni(state.dataFolder).path()).read(WorkstationIni::CashSection, key);
     }
 };
 
@@ -83,7 +84,7 @@ private Q_SLOTS:
         Fixture f(test::TempDataFolder::Engine::EmbeddedFile); // the INI file also names the server
         QCOMPARE(f.session.checkInByKeyboard(QStringLiteral("TOM"), QStringLiteral("2345")),
                  CheckIn::MainMenu);
-        const QString ini = IniPathOf(f.state.dataFolder);
+        const QString ini = WorkstationIni(f.state.dataFolder).path();
         QVERIFY(QFile::remove(ini));
         QVERIFY(QDir().mkpath(ini)); // a folder where the file should be
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.session.enterStartupCash(QStringLiteral("50")));
@@ -110,7 +111,7 @@ private Q_SLOTS:
         QVERIFY(f.state.settings.incentivesInUse);
         // With touch input incentives are never in use.
         f.db().exec(QStringLiteral("UPDATE Utility SET TouchScreen = ?"), {true});
-        LoadInputModes(f.db(), f.state.settings);
+        LoadSettingsCopies(f.db(), f.state.settings);
         QVERIFY(f.state.settings.touchMode);
         QVERIFY(!f.state.settings.incentivesInUse);
     }
@@ -118,13 +119,12 @@ private Q_SLOTS:
     void activationRefreshesTheCopies_data() {
         QTest::addColumn<bool>("taxOnBill");
         QTest::addColumn<bool>("chargeOnBill");
-        QTest::addColumn<int>("serviceChargeCents"); // 0: tax not set, nothing loaded
+        QTest::addColumn<int>("serviceChargeCents");
         QTest::addColumn<int>("salesRate");
         QTest::addColumn<int>("chargeRate");
         QTest::newRow("both on the bill") << true << true << 1000 << 700 << 1000;
         QTest::newRow("tax only") << true << false << 1000 << 700 << 0;
         QTest::newRow("charge only") << false << true << 1000 << 0 << 1000;
-        QTest::newRow("charge not set") << true << true << 0 << 0 << 0;
     }
     void activationRefreshesTheCopies() {
         QFETCH(bool, taxOnBill);

@@ -1,9 +1,9 @@
 #include "TStartCash.h"
 
+#include "AmountText.h"
 #include "DialogState.h"
 #include "FullScreenForm.h"
 #include "GradientPanel.h"
-#include "Money.h"
 #include "Prompter.h"
 #include "SchemeColor.h"
 
@@ -13,18 +13,6 @@
 #include <QPushButton>
 
 namespace vantorel {
-
-namespace {
-
-bool isNumberText(const QString& text) {
-    if (text.isEmpty() || text == QLatin1String("-"))
-        return false;
-    bool ok = false;
-    text.toDouble(&ok);
-    return ok;
-}
-
-} // namespace
 
 TStartCash::TStartCash(QWidget* parent, Prompter& prompter)
     : ScaledDialog(parent, QSize(Width, Height)), m_prompter(prompter) {
@@ -131,12 +119,11 @@ void TStartCash::confirm() {
     QString text = m_field->text();
     if (text.isEmpty())
         text = QStringLiteral("0");
-    const auto amount = Money::parse(text);
-    if (!amount) {
+    if (!IsNumberText(text)) {
         m_prompter.showMessage(StartCashText::NotANumber, QString(), Prompter::Icon::Exclamation);
         return;
     }
-    const QString shown = amount->toDisplayString();
+    const QString shown = FormatAmount(text);
     m_field->setText(shown);
     if (shown != QLatin1String("0.00") &&
         m_prompter.ask(StartCashText::LeaveQuestion(shown), QStringLiteral("  ") + shown,
@@ -176,7 +163,7 @@ bool TStartCash::eventFilter(QObject* watched, QEvent* event) {
     QString candidate = m_field->text();
     candidate.replace(m_field->selectionStart() >= 0 ? m_field->selectionStart() : m_field->cursorPosition(),
                       m_field->selectedText().size(), t);
-    if (!isNumberText(candidate)) {
+    if (!IsNumberText(candidate)) {
         m_prompter.showMessage(StartCashText::NotANumber, QString(), Prompter::Icon::Exclamation);
         return true;
     }
