@@ -1,5 +1,6 @@
 #include "ProgramStart.h"
 
+#include "BillApprovalHandler.h"
 #include "Clock.h"
 #include "CommandLine.h"
 #include "DataFolderSetup.h"
@@ -8,9 +9,7 @@
 #include "ProgramState.h"
 #include "SingleInstance.h"
 #include "StandInScreens.h"
-#include "TFAuthorize.h"
 #include "TFMain.h"
-#include "TTSFAuthorize.h"
 #include "WidgetPrompter.h"
 
 #include <QApplication>
@@ -68,12 +67,7 @@ int RunVantorel(int argc, char* argv[]) {
     TFMain main(state, clock, prompter,
                 MainScreenOptions{QCoreApplication::applicationFilePath(), QString()});
     prompter.setParentWidget(&main);
-    prompter.setApprovalHandler([&](const QString& billOrAccount, const QString& action) {
-        QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : &main;
-        return state.settings.touchMode
-                   ? TTSFAuthorize::ask(over, state, clock, prompter, billOrAccount, action)
-                   : TFAuthorize::ask(over, state, clock, prompter, billOrAccount, action);
-    });
+    prompter.setApprovalHandler(MakeBillApprovalHandler(&main, state, clock, prompter));
     main.setOpeners(StandInOpeners());
     QObject::connect(&main, &TFMain::programEnded, &app, [](int code) { QCoreApplication::exit(code); });
     try {

@@ -3,6 +3,7 @@
 #include "PendingScreen.h"
 #include "ProgramState.h"
 #include "Rights.h"
+#include "TF03.h"
 #include "TF05.h"
 
 #include <QPushButton>
@@ -43,6 +44,14 @@ MainScreenOpeners StandInOpeners() {
             tf05.run();
         });
         rights->setObjectName(QStringLiteral("AuthorizationEntry"));
+        QPushButton* users = screen.addEntry(QStringLiteral("User ID"), [&main, &screen] {
+            ConnectionHolder connection(main.state());
+            if (!Authorized(connection.db(), main.state(), main.prompter(), QStringLiteral("TF03")))
+                return;
+            TF03 tf03(connection.db(), main.state(), main.prompter(), main.clock(), &screen);
+            tf03.execModal();
+        });
+        users->setObjectName(QStringLiteral("UserIdEntry"));
         screen.execModal();
     };
     return o;
