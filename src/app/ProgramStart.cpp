@@ -13,7 +13,6 @@
 #include "WidgetPrompter.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace vantorel {
 
@@ -36,7 +35,7 @@ public:
     }
 
     static void showError(const QString& text) {
-        QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Vantorel"), text);
+        WidgetPrompter().showMessage(text, QStringLiteral("  Vantorel"), Prompter::Icon::Error);
     }
 };
 
