@@ -267,8 +267,13 @@ void TFMain::activate() {
     }
     const QString program =
         m_options.programPath.isEmpty() ? QCoreApplication::applicationFilePath() : m_options.programPath;
-    WriteRegistryValue(RegistryValue::LocationExeFile, QFileInfo(program).absolutePath());
-    WriteRegistryValue(RegistryValue::LocationProgramData, m_state.dataFolder);
+    try {
+        WriteRegistryValue(RegistryValue::LocationExeFile, QFileInfo(program).absolutePath());
+        WriteRegistryValue(RegistryValue::LocationProgramData, m_state.dataFolder);
+    } catch (const RegistryError& e) {
+        // Start-up does not depend on them: say so and go on.
+        m_prompter.showMessage(e.message(), QStringLiteral("  Vantorel"), Prompter::Icon::Error);
+    }
     if (!m_options.programPath.isEmpty())
         CreateShortcut(m_options.programPath, m_options.applicationsFolder);
     m_hidePan->move(PopupPanel::ParkedLeft, 0);

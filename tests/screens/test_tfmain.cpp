@@ -6,6 +6,7 @@
 #include "PendingScreen.h"
 #include "PopupPanel.h"
 #include "ProgramState.h"
+#include "RegistryValues.h"
 #include "ScriptedPrompter.h"
 #include "Settings.h"
 #include "StandInScreens.h"
@@ -479,6 +480,8 @@ private Q_SLOTS:
         QFile launcher(apps.filePath(QStringLiteral("vantorel.desktop")));
         QVERIFY(launcher.open(QIODevice::ReadOnly));
         QVERIFY(launcher.readAll().contains("\nExec=/opt/vantorel/bin/vantorel\n"));
+        QCOMPARE(ReadRegistryValue(RegistryValue::LocationExeFile), QStringLiteral("/opt/vantorel/bin"));
+        QCOMPARE(ReadRegistryValue(RegistryValue::LocationProgramData), m.state.dataFolder);
     }
 };
 
