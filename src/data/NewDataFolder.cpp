@@ -11,6 +11,7 @@
 #include "UnitOfWork.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -52,6 +53,23 @@ void writeIniDefaults(const QString& path) {
     ini.write(printers, QStringLiteral("Invoice"), QString());
     ini.write(printers, QStringLiteral("IType"), QString());
     ini.write(printers, QStringLiteral("CopyIvoice"), QStringLiteral("No"));
+}
+
+// The templates built into the program; a file the folder already has is kept, so an owner's own layouts
+// survive. Copies are made writable, since the owner may adapt them.
+void copyDefaultPrintFiles(const QDir& dir) {
+    const QString source = QStringLiteral(":/vantorel/PRINT");
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString target = dir.filePath(QStringLiteral("PRINT") + from.mid(source.size()));
+        if (QFileInfo::exists(target))
+            continue;
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(from, target) ||
+            !QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                               QFile::WriteGroup | QFile::ReadOther))
+            throw SetupError(QStringLiteral("Cannot copy the printing-file %1.").arg(target));
+    }
 }
 
 } // namespace
@@ -145,6 +163,7 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
         if (!dir.mkpath(sub))
             throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
     }
+    copyDefaultPrintFiles(dir);
     try {
         writeIniDefaults(dir.filePath(QStringLiteral("Vantorel.ini")));
     } catch (const std::runtime_error& e) {
