@@ -139,7 +139,7 @@ def receipt(paper, header, stage, pay, flags):
         detail = blanked(detail)
         summary = blanked(summary) + ["rule"] + payment(pay) + closing(True)
     elif first:
-        summary = summary + ["blank"] + closing(False)
+        summary = summary + closing(False)
     else:
         summary = summary + payment(pay) + ["blank"] + closing(True)
 
