@@ -52,9 +52,10 @@ def item_lines(width, item_discount):
             "if Quantity != 1: text     {Quantity:qty} x {SalesPrice:money}",
         ]
     if item_discount:
+        indent = " " * (6 if width >= 56 else 4)  # under the item's name
         lines += [
-            "if ItemDiscPerc > 0 and ItemDiscPerc < 100: text     less {ItemDiscPerc:number}% discount{>}-{LineDiscount:money}",
-            "if ItemDiscPerc >= 100: text     free of charge{>}-{LineDiscount:money}",
+            f"if ItemDiscPerc > 0 and ItemDiscPerc < 100: text {indent}less {{ItemDiscPerc:number}}% discount{{>}}-{{LineDiscount:money}}",
+            f"if ItemDiscPerc >= 100: text {indent}free of charge{{>}}-{{LineDiscount:money}}",
         ]
     return lines
 

@@ -167,12 +167,13 @@ LaidBlock ReportLayout::layBand(const Band& band, const Range& range, int page) 
     for (const TemplateLine& line : band.lines) {
         if (line.condition && !line.condition->test(scope))
             continue;
-        block.lines.push_back(layLine(line, range, page));
+        const std::vector<LaidLine> laid = layLine(line, range, page);
+        block.lines.insert(block.lines.end(), laid.begin(), laid.end());
     }
     return block;
 }
 
-LaidLine ReportLayout::layLine(const TemplateLine& line, const Range& range, int page) const {
+std::vector<LaidLine> ReportLayout::layLine(const TemplateLine& line, const Range& range, int page) const {
     const RangeScope scope(m_data, range.row, range.first, range.last, page, m_printedAt);
     LaidLine out;
     out.bold = line.bold;
@@ -182,11 +183,11 @@ LaidLine ReportLayout::layLine(const TemplateLine& line, const Range& range, int
     if (line.kind == TemplateLine::Kind::Rule) {
         out.kind = LaidLine::Kind::Rule;
         out.text = QString(width, line.ruleChar);
-        return out;
+        return {out};
     }
     if (line.kind == TemplateLine::Kind::Blank) {
         out.kind = LaidLine::Kind::Blank;
-        return out;
+        return {out};
     }
 
     QString left;
@@ -205,7 +206,6 @@ LaidLine ReportLayout::layLine(const TemplateLine& line, const Range& range, int
         (fill ? right : left) += piece;
     }
 
-    QString text;
     if (fill) {
         left = trimEnd(left);
         // The right side (an amount, as a rule) is kept whole; the left side gives way.
@@ -213,20 +213,36 @@ LaidLine ReportLayout::layLine(const TemplateLine& line, const Range& range, int
         if (left.size() > room)
             left = trimEnd(left.left(std::max<qsizetype>(room, 0)));
         const qsizetype gap = std::max<qsizetype>(width - left.size() - right.size(), left.isEmpty() ? 0 : 1);
-        text = left + QString(gap, QLatin1Char(' ')) + right;
-    } else {
-        text = left;
+        out.text = trimEnd((left + QString(gap, QLatin1Char(' ')) + right).left(width));
+        return {out};
     }
-    if (line.kind == TemplateLine::Kind::Center) {
-        const QString body = text.trimmed();
-        text = QString(std::max<qsizetype>((width - body.size()) / 2, 0), QLatin1Char(' ')) + body;
-    } else if (line.kind == TemplateLine::Kind::Right) {
-        text = trimEnd(text).rightJustified(width);
+
+    // Text that does not fit goes on to further lines rather than being lost: a remark line on a narrow roll.
+    QString text = line.kind == TemplateLine::Kind::Text ? trimEnd(left) : left.trimmed();
+    QStringList pieces;
+    while (text.size() > width) {
+        qsizetype cut = text.lastIndexOf(QLatin1Char(' '), width);
+        if (cut <= 0)
+            cut = width;
+        pieces << trimEnd(text.left(cut));
+        text = text.mid(cut).trimmed();
     }
-    if (text.size() > width)
-        text = text.left(width);
-    out.text = trimEnd(text);
-    return out;
+    pieces << text;
+    std::vector<LaidLine> result;
+    for (const QString& piece : pieces) {
+        LaidLine l = out;
+        if (line.kind == TemplateLine::Kind::Center)
+            l.text = QString(std::max<qsizetype>((width - piece.size()) / 2, 0), QLatin1Char(' ')) + piece;
+        else if (line.kind == TemplateLine::Kind::Right)
+            l.text = piece.rightJustified(width);
+        else
+            l.text = piece;
+        l.text = trimEnd(l.text);
+        if (&piece != &pieces.front())
+            l.cells.clear(); // the pieces were exported with the first line
+        result.push_back(l);
+    }
+    return result;
 }
 
 std::vector<LaidLine> ReportLayout::continuousLines() const {

@@ -54,7 +54,8 @@ private:
         int last = -1;
     };
     LaidBlock layBand(const Band& band, const Range& range, int page) const;
-    LaidLine layLine(const TemplateLine& line, const Range& range, int page) const;
+    // Usually one line; a centred, right-aligned or plain line too long for the width is wrapped at blanks.
+    std::vector<LaidLine> layLine(const TemplateLine& line, const Range& range, int page) const;
 
     ReportTemplate m_tmpl;
     ReportDataset m_data;

@@ -66,6 +66,13 @@ private Q_SLOTS:
         QTest::newRow("rule") << "rule =" << "================================";
         QTest::newRow("blank") << "blank" << "";
         QTest::newRow("keeps blanks after the keyword") << "text    indented" << "   indented";
+        QTest::newRow("long centred line wraps at blanks")
+            << "center Happy hour every day from 17:00 until 19:00 at the bar"
+            << "Happy hour every day from 17:00\n     until 19:00 at the bar";
+        QTest::newRow("long plain line wraps") << "text {Item} {Item} {Item}"
+                                               << "Fish and Chips Fish and Chips\nFish and Chips";
+        QTest::newRow("a word longer than the line is cut")
+            << "text Supercalifragilisticexpialidocious-{Item}" << "Supercalifragilisticexpialidocio\nus-Fish and Chips";
     }
     void linesAreLaidOutToTheWidth() {
         QFETCH(QString, line);
