@@ -188,6 +188,16 @@ void PagedReport::paintPage(QPainter& painter, int pageIndex, double dpi) const 
     painter.restore();
 }
 
+QRectF PagedReport::lineRect(int page, int line, double dpi) const {
+    const double k = dpi / 25.4;
+    const auto& lines = m_pages.at(static_cast<size_t>(page));
+    double y = m_marginYMm;
+    for (int i = 0; i < line && i < static_cast<int>(lines.size()); ++i)
+        y += lineHeightMm() * lineUnits(lines[static_cast<size_t>(i)]);
+    const int units = line < static_cast<int>(lines.size()) ? lineUnits(lines[static_cast<size_t>(line)]) : 1;
+    return QRectF(m_marginXMm * k, y * k, (m_pageMm.width() - 2 * m_marginXMm) * k, lineHeightMm() * units * k);
+}
+
 QImage PagedReport::pageImage(int page, double dpi) const {
     const double k = dpi / 25.4;
     QImage image(QSize(static_cast<int>(std::ceil(m_pageMm.width() * k)), static_cast<int>(std::ceil(m_pageMm.height() * k))),

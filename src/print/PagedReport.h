@@ -24,6 +24,8 @@ public:
     // Draws one page (from 0) onto a painter whose device has the given resolution, the page's top left at
     // the painter's origin.
     void paintPage(QPainter& painter, int page, double dotsPerInch) const;
+    // Where a line of a page lies, in the units of a device of the given resolution.
+    QRectF lineRect(int page, int line, double dotsPerInch) const;
     // One page as a picture (white paper) at the given resolution.
     QImage pageImage(int page, double dotsPerInch) const;
     // Every page onto a printer or PDF writer, whose page layout is set to this report's paper.
