@@ -63,7 +63,8 @@ void SerialDevices::fail(const QString& port, const QString& message, const QStr
     m_prompter.showMessage(message, caption, Prompter::Icon::Exclamation);
 }
 
-bool SerialDevices::writeToCommPort(const QString& port, const QString& text, const std::optional<QString>& extra) {
+bool SerialDevices::writeToCommPort(const QString& port, const QString& text,
+                                    const std::optional<QString>& extra) {
     if (port.trimmed().isEmpty() || port.trimmed().toUpper() == QLatin1String("NONE") || hasFailed(port))
         return false;
 

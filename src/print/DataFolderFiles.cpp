@@ -22,8 +22,8 @@ QString FindInDataFolder(const QString& dataFolder, const QString& relativePath)
         if (QFileInfo::exists(here.filePath(part))) {
             found = part;
         } else {
-            const QStringList entries =
-                here.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+            const QStringList entries = here.entryList(
+                QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                     found = entry;

@@ -27,7 +27,9 @@ QString receiptPrinter(Database& db) {
     return db.scalar(QStringLiteral("SELECT Printer FROM Utility")).toString();
 }
 
-QString paperSize(Database& db) { return db.scalar(QStringLiteral("SELECT PaperSize FROM Utility")).toString(); }
+QString paperSize(Database& db) {
+    return db.scalar(QStringLiteral("SELECT PaperSize FROM Utility")).toString();
+}
 
 struct SlipJob {
     QString what; // "kitchen", "bar", "receipt printer": for the message after a failure
@@ -47,12 +49,15 @@ LinePrinterSettings LinePrinterSettings::read(const IniFile& ini) {
     p.barType = ini.read(s, QStringLiteral("BType"));
     p.invoice = ini.read(s, QStringLiteral("Invoice"));
     p.invoiceType = ini.read(s, QStringLiteral("IType"));
-    p.copyToInvoice = ini.read(s, QStringLiteral("CopyIvoice")).trimmed().compare(QLatin1String("Yes"),
-                                                                                   Qt::CaseInsensitive) == 0;
+    p.copyToInvoice = ini.read(s, QStringLiteral("CopyIvoice"))
+                          .trimmed()
+                          .compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
     return p;
 }
 
-bool LinePrinterSettings::inUse() const { return !isNone(kitchen) || !isNone(bar); }
+bool LinePrinterSettings::inUse() const {
+    return !isNone(kitchen) || !isNone(bar);
+}
 
 QString FormatSlipRemark(const QString& text) {
     QString out = text;
@@ -65,12 +70,13 @@ QString FormatSlipRemark(const QString& text) {
     return out;
 }
 
-SlipLists ReadSlipLists(Database& db) {
-    // A kitchen item is one whose menu item is marked for the kitchen; anything else goes to the bar.
+SlipLists ReadSlipLists(Database& db, SlipListing listing) {
     const Rows rows = db.query(
-        QStringLiteral("SELECT BarSlip.Waiter, BarSlip.TableNum, BarSlip.%1, BarSlip.%2, "
-                       "(SELECT count(*) FROM Items WHERE Items.Desc1 = BarSlip.%1 AND Items.RptQty = 1) AS Kitchen "
-                       "FROM BarSlip")
+        QStringLiteral(
+            "SELECT BarSlip.Waiter, BarSlip.TableNum, BarSlip.%1, BarSlip.%2, "
+            "(SELECT count(*) FROM Items WHERE Items.Desc1 = BarSlip.%1 AND Items.RptQty = 1) AS Kitchen, "
+            "(SELECT count(*) FROM Items WHERE Items.Desc1 = BarSlip.%1 AND Items.RptQty = 2) AS Bar "
+            "FROM BarSlip")
             .arg(SqlName(QStringLiteral("Item")), SqlName(QStringLiteral("Number"))));
     SlipLists lists;
     for (const Row& r : rows) {
@@ -78,17 +84,20 @@ SlipLists ReadSlipLists(Database& db) {
             lists.waiter = r.text(QStringLiteral("Waiter"));
             lists.table = r.text(QStringLiteral("TableNum"));
         }
-        SlipLine line{static_cast<int>(std::lround(r.number(QStringLiteral("Number")))), r.text(QStringLiteral("Item")),
-                      QString()};
-        (r.integer(QStringLiteral("Kitchen")) > 0 ? lists.kitchen : lists.bar).push_back(line);
+        SlipLine line{static_cast<int>(std::lround(r.number(QStringLiteral("Number")))),
+                      r.text(QStringLiteral("Item")), QString()};
+        if (r.integer(QStringLiteral("Kitchen")) > 0)
+            lists.kitchen.push_back(line);
+        else if (listing == SlipListing::OthersToBar || r.integer(QStringLiteral("Bar")) > 0)
+            lists.bar.push_back(line);
     }
     return lists;
 }
 
 ReportDataset LinePrinterSlipDataset(const std::vector<SlipLine>& lines, const QString& waiter,
                                      const QString& table) {
-    ReportDataset data({QStringLiteral("Int1"), QStringLiteral("Str2"), QStringLiteral("Str3"), QStringLiteral("Str4"),
-                        QStringLiteral("Str5")});
+    ReportDataset data({QStringLiteral("Int1"), QStringLiteral("Str2"), QStringLiteral("Str3"),
+                        QStringLiteral("Str4"), QStringLiteral("Str5")});
     for (const SlipLine& l : lines)
         data.appendRow({qint64(l.number), l.item, l.remark, waiter, table});
     return data;
@@ -96,8 +105,8 @@ ReportDataset LinePrinterSlipDataset(const std::vector<SlipLine>& lines, const Q
 
 PrintOutcome PrintOrderSlip(PrintServices& s) {
     const QString printer = receiptPrinter(s.db);
-    const auto tmpl = LoadReportTemplate(s.state.dataFolder,
-                                         PaperFolder(paperSize(s.db)) + QStringLiteral("/Barslip.frf"), s.prompter);
+    const auto tmpl = LoadReportTemplate(
+        s.state.dataFolder, PaperFolder(paperSize(s.db)) + QStringLiteral("/Barslip.frf"), s.prompter);
     if (!tmpl)
         return PrintOutcome::MissingTemplate;
     if (!CheckPrinter(printer, s.sink, s.prompter, PrintText::OrderSlipKept()))
@@ -113,7 +122,8 @@ PrintOutcome PrintOrderSlip(PrintServices& s) {
         if (rows.empty())
             return PrintOutcome::NotWanted;
         std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-            const int t = a.text(QStringLiteral("TableNum")).compare(b.text(QStringLiteral("TableNum")), Qt::CaseInsensitive);
+            const int t = a.text(QStringLiteral("TableNum"))
+                              .compare(b.text(QStringLiteral("TableNum")), Qt::CaseInsensitive);
             if (t != 0)
                 return t < 0;
             return a.number(QStringLiteral("Number")) > b.number(QStringLiteral("Number"));
@@ -142,10 +152,12 @@ PrintOutcome SendLinePrinterSlips(PrintServices& s, const SlipLists& lists, bool
     if (sendTotal) {
         std::vector<SlipLine> all = lists.kitchen;
         all.insert(all.end(), lists.bar.begin(), lists.bar.end());
-        destinations.push_back({QStringLiteral("receipt printer"), printers.invoice, printers.invoiceType, all});
+        destinations.push_back(
+            {QStringLiteral("receipt printer"), printers.invoice, printers.invoiceType, all});
     }
     if (!lists.kitchen.empty())
-        destinations.push_back({QStringLiteral("kitchen"), printers.kitchen, printers.kitchenType, lists.kitchen});
+        destinations.push_back(
+            {QStringLiteral("kitchen"), printers.kitchen, printers.kitchenType, lists.kitchen});
     if (!lists.bar.empty())
         destinations.push_back({QStringLiteral("bar"), printers.bar, printers.barType, lists.bar});
 
@@ -156,17 +168,20 @@ PrintOutcome SendLinePrinterSlips(PrintServices& s, const SlipLists& lists, bool
         QString folder = PrinterTypeFolder(d.type);
         if (folder.isEmpty())
             folder = PaperFolder(paperSize(s.db));
-        const auto tmpl = LoadReportTemplate(s.state.dataFolder, folder + QStringLiteral("/BarslipLP.frf"), s.prompter);
+        const auto tmpl =
+            LoadReportTemplate(s.state.dataFolder, folder + QStringLiteral("/BarslipLP.frf"), s.prompter);
         if (!tmpl)
             return PrintOutcome::MissingTemplate;
         if (isNone(d.printer)) {
-            s.prompter.showMessage(PrintText::NoPrinterSet() + QStringLiteral("\n\n") + PrintText::OrderSlipKept(),
+            s.prompter.showMessage(PrintText::NoPrinterSet() + QStringLiteral("\n\n") +
+                                       PrintText::OrderSlipKept(),
                                    PrintText::PrintingStoppedCaption(), Prompter::Icon::Exclamation);
             return PrintOutcome::PrinterFailed;
         }
         if (!CheckPrinter(d.printer, s.sink, s.prompter, PrintText::OrderSlipKept()))
             return PrintOutcome::PrinterFailed;
-        jobs.push_back({d.what, d.printer.trimmed(), *tmpl, LinePrinterSlipDataset(d.lines, lists.waiter, lists.table)});
+        jobs.push_back(
+            {d.what, d.printer.trimmed(), *tmpl, LinePrinterSlipDataset(d.lines, lists.waiter, lists.table)});
     }
 
     PrintJobResult failure{true, QString(), 0};
@@ -176,7 +191,8 @@ PrintOutcome SendLinePrinterSlips(PrintServices& s, const SlipLists& lists, bool
         UnitOfWork work(s.db);
         s.db.exec(QStringLiteral("DELETE FROM BarSlip"));
         for (const SlipJob& job : jobs) {
-            const PrintJobResult r = SubmitReport(ReportLayout(job.tmpl, job.data, s.clock.now()), job.printer, s.sink);
+            const PrintJobResult r =
+                SubmitReport(ReportLayout(job.tmpl, job.data, s.clock.now()), job.printer, s.sink);
             if (!r.ok) {
                 failure = r;
                 failedPrinter = job.printer;
@@ -190,7 +206,8 @@ PrintOutcome SendLinePrinterSlips(PrintServices& s, const SlipLists& lists, bool
     if (!failure.ok) {
         QString note = PrintText::OrderSlipKept();
         if (!printed.isEmpty())
-            note = QStringLiteral("Already printed for: %1.\n").arg(printed.join(QStringLiteral(", "))) + note;
+            note =
+                QStringLiteral("Already printed for: %1.\n").arg(printed.join(QStringLiteral(", "))) + note;
         TellPrintRefused(s.prompter, failedPrinter, failure.error, note);
         return PrintOutcome::PrinterFailed;
     }

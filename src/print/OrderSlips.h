@@ -46,8 +46,12 @@ struct LinePrinterSettings {
 // upper-cased ("no onions  extra hot " gives "No Onions  Extra Hot").
 QString FormatSlipRemark(const QString& text);
 
+// Which queued rows the lists show: the keyboard screen sends every item that is not a kitchen item to the
+// bar; the touch screen shows only items marked for the kitchen (Items.RptQty 1) or the bar (2).
+enum class SlipListing { OthersToBar, MarkedOnly };
+
 // The queued rows (BarSlip) split into the kitchen and bar lists, in the order they were queued.
-SlipLists ReadSlipLists(Database& db);
+SlipLists ReadSlipLists(Database& db, SlipListing listing = SlipListing::OthersToBar);
 
 // The dataset of the line-printer slip template (BarslipLP.frf): Int1 quantity, Str2 item, Str3 remark,
 // Str4 waiter, Str5 table. Built in memory, so that two workstations sending slips at once never mix lines.

@@ -37,7 +37,9 @@ QSizeF paperMm(PageSize size, bool landscape) {
     return landscape ? s.transposed() : s;
 }
 
-int lineUnits(const LaidLine& l) { return l.big ? 2 : 1; }
+int lineUnits(const LaidLine& l) {
+    return l.big ? 2 : 1;
+}
 
 int blockUnits(const std::vector<LaidLine>& lines) {
     int n = 0;
@@ -79,7 +81,8 @@ PagedReport::PagedReport(const ReportLayout& layout) {
     }
 
     m_pageMm = paper;
-    const int perPage = std::max(1, static_cast<int>(std::floor((paper.height() - 2 * m_marginYMm) / lineHeightMm())));
+    const int perPage =
+        std::max(1, static_cast<int>(std::floor((paper.height() - 2 * m_marginYMm) / lineHeightMm())));
     const std::vector<LaidBlock>& body = layout.body();
 
     std::vector<LaidLine> page;
@@ -195,12 +198,14 @@ QRectF PagedReport::lineRect(int page, int line, double dpi) const {
     for (int i = 0; i < line && i < static_cast<int>(lines.size()); ++i)
         y += lineHeightMm() * lineUnits(lines[static_cast<size_t>(i)]);
     const int units = line < static_cast<int>(lines.size()) ? lineUnits(lines[static_cast<size_t>(line)]) : 1;
-    return QRectF(m_marginXMm * k, y * k, (m_pageMm.width() - 2 * m_marginXMm) * k, lineHeightMm() * units * k);
+    return QRectF(m_marginXMm * k, y * k, (m_pageMm.width() - 2 * m_marginXMm) * k,
+                  lineHeightMm() * units * k);
 }
 
 QImage PagedReport::pageImage(int page, double dpi) const {
     const double k = dpi / 25.4;
-    QImage image(QSize(static_cast<int>(std::ceil(m_pageMm.width() * k)), static_cast<int>(std::ceil(m_pageMm.height() * k))),
+    QImage image(QSize(static_cast<int>(std::ceil(m_pageMm.width() * k)),
+                       static_cast<int>(std::ceil(m_pageMm.height() * k))),
                  QImage::Format_RGB32);
     image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
     image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));

@@ -41,8 +41,8 @@ ReportDataset ReceiptDataset(Database& db, const QString& bill, const ReceiptOpt
                                               "ORDER BY BillB.BillNoItem")
                                    .arg(SqlName(QStringLiteral("Void"))),
                                {bill, false});
-    ReportDataset data = ReportDataset::fromRows(rows, {QStringLiteral("BillA"), QStringLiteral("BillB"),
-                                                        QStringLiteral("Utility")});
+    ReportDataset data = ReportDataset::fromRows(
+        rows, {QStringLiteral("BillA"), QStringLiteral("BillB"), QStringLiteral("Utility")});
     prepare(data, options);
     return data;
 }
@@ -56,8 +56,9 @@ ReportDataset CustomerStatementDataset(Database& db, const QString& bill, const 
                                 "BillB.OrderDate < ? ORDER BY BillB.BillNoItem")
                      .arg(SqlName(QStringLiteral("Void"))),
                  {bill, false, dayStart, dayEnd});
-    ReportDataset data = ReportDataset::fromRows(
-        rows, {QStringLiteral("BillA"), QStringLiteral("BillB"), QStringLiteral("Utility"), QStringLiteral("StackedBill")});
+    ReportDataset data =
+        ReportDataset::fromRows(rows, {QStringLiteral("BillA"), QStringLiteral("BillB"),
+                                       QStringLiteral("Utility"), QStringLiteral("StackedBill")});
     prepare(data, options);
     return data;
 }

@@ -42,13 +42,14 @@ ReceiptChoice ChooseReceipt(PrintServices& s, const QString& bill, ReceiptStage 
     c.paperSize = utility.text(QStringLiteral("PaperSize"));
     c.header = utility.boolean(QStringLiteral("PrintHeader"));
     c.stage = stage;
-    if (auto head = s.db.queryOne(QStringLiteral("SELECT PayMode, BillDiscPerc FROM BillA WHERE BillABillA = ?"),
-                                  {bill})) {
+    if (auto head = s.db.queryOne(
+            QStringLiteral("SELECT PayMode, BillDiscPerc FROM BillA WHERE BillABillA = ?"), {bill})) {
         c.payMode = head->text(QStringLiteral("PayMode"));
         c.billDiscount = head->money(QStringLiteral("BillDiscPerc")) > Money();
     }
     c.itemDiscount =
-        s.db.scalar(QStringLiteral("SELECT count(*) FROM BillB WHERE BillBBillA = ? AND ItemDiscPerc > 0"), {bill})
+        s.db.scalar(QStringLiteral("SELECT count(*) FROM BillB WHERE BillBBillA = ? AND ItemDiscPerc > 0"),
+                    {bill})
             .toLongLong() > 0;
     c.serviceCharge = s.state.settings.serviceChargeOnBillOn;
     c.tax = s.state.settings.taxOnBillOn;
@@ -69,7 +70,8 @@ PrintOutcome PrintReceipt(PrintServices& s, const QString& bill, ReceiptStage st
     if (first != PrintOutcome::Printed)
         return first;
     if (stage == ReceiptStage::Direct && utility.integer(QStringLiteral("PrintCopies")) == 2) {
-        s.prompter.showMessage(PrintText::SecondCopy(), PrintText::SecondCopyCaption(), Prompter::Icon::Information);
+        s.prompter.showMessage(PrintText::SecondCopy(), PrintText::SecondCopyCaption(),
+                               Prompter::Icon::Information);
         return printOnce(s, *tmpl, data, printer);
     }
     return first;
@@ -77,13 +79,14 @@ PrintOutcome PrintReceipt(PrintServices& s, const QString& bill, ReceiptStage st
 
 PrintOutcome PrintCustomerStatement(PrintServices& s, const QString& bill) {
     const Row utility = settingsRow(s.db);
-    const QString path = PaperFolder(utility.text(QStringLiteral("PaperSize"))) + QStringLiteral("/VIPDaily.FRF");
+    const QString path =
+        PaperFolder(utility.text(QStringLiteral("PaperSize"))) + QStringLiteral("/VIPDaily.FRF");
     const auto tmpl = LoadReportTemplate(s.state.dataFolder, path, s.prompter);
     if (!tmpl)
         return PrintOutcome::MissingTemplate;
     const QDateTime now = s.clock.now();
-    const ReportDataset data = CustomerStatementDataset(s.db, bill, BusinessDayStartAt(now), BusinessDayEndAt(now),
-                                                        optionsFrom(utility, s.state));
+    const ReportDataset data = CustomerStatementDataset(s.db, bill, BusinessDayStartAt(now),
+                                                        BusinessDayEndAt(now), optionsFrom(utility, s.state));
     return printOnce(s, *tmpl, data, utility.text(QStringLiteral("Printer")));
 }
 

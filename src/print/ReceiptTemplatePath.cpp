@@ -28,7 +28,7 @@ QString PaperFolder(const QString& paperSize) {
 
 QString PrinterTypeFolder(const QString& printerType) {
     static const std::pair<const char*, const char*> kinds[] = {
-        {"(A5)", "PRINT/A5"},       {"(A6)", "PRINT/A6"},         {"(Impact)", "PRINT/RP"},
+        {"(A5)", "PRINT/A5"},       {"(A6)", "PRINT/A6"},           {"(Impact)", "PRINT/RP"},
         {"(Thermal)", "PRINT/RPT"}, {"(MiniPrinter)", "PRINT/MIN"},
     };
     for (const auto& [marker, folder] : kinds) {
@@ -39,12 +39,13 @@ QString PrinterTypeFolder(const QString& printerType) {
 }
 
 QString ReceiptTemplatePath(const ReceiptChoice& c) {
-    const QString payment =
-        c.payMode.trimmed().compare(QLatin1String("Card"), Qt::CaseInsensitive) == 0 ? QStringLiteral("CARD/")
-                                                                                      : QStringLiteral("CASH/");
+    const QString payment = c.payMode.trimmed().compare(QLatin1String("Card"), Qt::CaseInsensitive) == 0
+                                ? QStringLiteral("CARD/")
+                                : QStringLiteral("CASH/");
     QString folder = PaperFolder(c.paperSize) + QLatin1Char('/');
     if (IsRollPaper(c.paperSize)) {
-        folder += c.stage == ReceiptStage::First ? QStringLiteral("PLAIN/") : payment + QStringLiteral("THANKS/");
+        folder +=
+            c.stage == ReceiptStage::First ? QStringLiteral("PLAIN/") : payment + QStringLiteral("THANKS/");
     } else {
         if (c.header)
             folder += QStringLiteral("HEADER/");

@@ -10,8 +10,8 @@ enum class ReceiptStage { First, Final, Direct };
 
 // What chooses a receipt's template.
 struct ReceiptChoice {
-    QString paperSize;          // Utility.PaperSize: "A5", "A6", "RPI", "RPT" or "MIN"
-    bool header = false;        // Utility.PrintHeader
+    QString paperSize;   // Utility.PaperSize: "A5", "A6", "RPI", "RPT" or "MIN"
+    bool header = false; // Utility.PrintHeader
     ReceiptStage stage = ReceiptStage::First;
     QString payMode;            // BillA.PayMode; "Card" selects the CARD folder, anything else CASH
     bool itemDiscount = false;  // a line has ItemDiscPerc above 0 (an FOC line included)

@@ -32,7 +32,9 @@ public:
     void appendRow(std::vector<QVariant> values);
     // An invalid QVariant when the column does not exist.
     QVariant value(int row, const QString& column) const;
-    const QVariant& value(int row, int column) const { return m_rows.at(static_cast<size_t>(row)).at(column); }
+    const QVariant& value(int row, int column) const {
+        return m_rows.at(static_cast<size_t>(row)).at(column);
+    }
     // Adds the column when it is missing.
     void setValue(int row, const QString& column, const QVariant& value);
 

@@ -59,7 +59,8 @@ QString fieldText(const Segment& s, const ValueScope& scope) {
 QString fitted(const QString& text, const Segment& s) {
     if (s.width <= 0)
         return text;
-    const bool numeric = s.format.kind == FieldFormat::Kind::Money || s.format.kind == FieldFormat::Kind::Number ||
+    const bool numeric = s.format.kind == FieldFormat::Kind::Money ||
+                         s.format.kind == FieldFormat::Kind::Number ||
                          s.format.kind == FieldFormat::Kind::Integer;
     if (text.size() >= s.width)
         return numeric ? text : text.left(s.width); // an amount is never cut short
@@ -83,7 +84,8 @@ QString trimEnd(QString s) {
 }
 
 QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')))
         return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -121,7 +123,8 @@ ReportLayout::ReportLayout(const ReportTemplate& tmpl, const ReportDataset& data
     std::vector<int> starts(static_cast<size_t>(groups.size()), 0);
     auto closeGroups = [&](int fromLevel, int endRow) {
         for (int l = static_cast<int>(groups.size()) - 1; l >= fromLevel; --l)
-            add(m_tmpl.band(Band::Kind::GroupFooter, groups[l]), Range{endRow, starts[static_cast<size_t>(l)], endRow});
+            add(m_tmpl.band(Band::Kind::GroupFooter, groups[l]),
+                Range{endRow, starts[static_cast<size_t>(l)], endRow});
     };
     const Band* detail = m_tmpl.band(Band::Kind::Detail);
     for (int r = 0; r < rows; ++r) {

@@ -49,8 +49,8 @@ public:
 
 private:
     struct Range {
-        int row = -1;   // the row whose columns the band reads
-        int first = 0;  // rows that sums and counts cover
+        int row = -1;  // the row whose columns the band reads
+        int first = 0; // rows that sums and counts cover
         int last = -1;
     };
     LaidBlock layBand(const Band& band, const Range& range, int page) const;

@@ -46,8 +46,8 @@ std::optional<ReportTemplate> LoadReportTemplate(const QString& dataFolder, cons
     QString error;
     auto parsed = ReadTemplateFile(path, &error);
     if (!parsed) {
-        prompter.showMessage(PrintText::DamagedPrintFile(relativePath, error), PrintText::PrintingStoppedCaption(),
-                             Prompter::Icon::Exclamation);
+        prompter.showMessage(PrintText::DamagedPrintFile(relativePath, error),
+                             PrintText::PrintingStoppedCaption(), Prompter::Icon::Exclamation);
         return std::nullopt;
     }
     if (parsed->title.isEmpty())
@@ -73,8 +73,8 @@ bool CheckPrinter(const QString& printer, PrintSink& sink, Prompter& prompter, c
     return true;
 }
 
-PrintOutcome PrintReport(const ReportLayout& layout, const QString& printer, PrintSink& sink, Prompter& prompter,
-                         const QString& failureNote) {
+PrintOutcome PrintReport(const ReportLayout& layout, const QString& printer, PrintSink& sink,
+                         Prompter& prompter, const QString& failureNote) {
     if (!CheckPrinter(printer, sink, prompter, failureNote))
         return PrintOutcome::PrinterFailed;
     const QString name = ResolvePrinterName(printer, sink);

@@ -31,8 +31,8 @@ std::optional<ReportTemplate> ReadTemplateFile(const QString& path, QString* err
 // Prints a laid-out report on a named printer (empty: the system's default printer): a roll template as a
 // raw receipt-printer job, a sheet template as pages. A printer that cannot be found or refuses the job is
 // reported with the note below the message (what was kept), and the result is PrinterFailed.
-PrintOutcome PrintReport(const ReportLayout& layout, const QString& printer, PrintSink& sink, Prompter& prompter,
-                         const QString& failureNote = QString());
+PrintOutcome PrintReport(const ReportLayout& layout, const QString& printer, PrintSink& sink,
+                         Prompter& prompter, const QString& failureNote = QString());
 
 // Sends a laid-out report to a printer by its resolved name without asking or telling anything, for callers
 // that must end a transaction before they show a failure.

@@ -19,11 +19,16 @@ bool isNumericFormat(FieldFormat::Kind k) {
 
 FieldFormat parseFormat(const QString& text) {
     static const QHash<QString, FieldFormat::Kind> kinds = {
-        {QStringLiteral("text"), FieldFormat::Kind::Text},         {QStringLiteral("upper"), FieldFormat::Kind::Upper},
-        {QStringLiteral("money"), FieldFormat::Kind::Money},       {QStringLiteral("amount"), FieldFormat::Kind::Money},
-        {QStringLiteral("number"), FieldFormat::Kind::Number},     {QStringLiteral("qty"), FieldFormat::Kind::Number},
-        {QStringLiteral("int"), FieldFormat::Kind::Integer},       {QStringLiteral("date"), FieldFormat::Kind::Date},
-        {QStringLiteral("time"), FieldFormat::Kind::Time},         {QStringLiteral("datetime"), FieldFormat::Kind::DateTime},
+        {QStringLiteral("text"), FieldFormat::Kind::Text},
+        {QStringLiteral("upper"), FieldFormat::Kind::Upper},
+        {QStringLiteral("money"), FieldFormat::Kind::Money},
+        {QStringLiteral("amount"), FieldFormat::Kind::Money},
+        {QStringLiteral("number"), FieldFormat::Kind::Number},
+        {QStringLiteral("qty"), FieldFormat::Kind::Number},
+        {QStringLiteral("int"), FieldFormat::Kind::Integer},
+        {QStringLiteral("date"), FieldFormat::Kind::Date},
+        {QStringLiteral("time"), FieldFormat::Kind::Time},
+        {QStringLiteral("datetime"), FieldFormat::Kind::DateTime},
         {QStringLiteral("yesno"), FieldFormat::Kind::YesNo},
     };
     FieldFormat f;
@@ -175,8 +180,10 @@ TemplateLine parseLine(QString text) {
             text.remove(0, 1);
     }
     static const QHash<QString, TemplateLine::Kind> kinds = {
-        {QStringLiteral("text"), TemplateLine::Kind::Text},   {QStringLiteral("center"), TemplateLine::Kind::Center},
-        {QStringLiteral("right"), TemplateLine::Kind::Right}, {QStringLiteral("rule"), TemplateLine::Kind::Rule},
+        {QStringLiteral("text"), TemplateLine::Kind::Text},
+        {QStringLiteral("center"), TemplateLine::Kind::Center},
+        {QStringLiteral("right"), TemplateLine::Kind::Right},
+        {QStringLiteral("rule"), TemplateLine::Kind::Rule},
         {QStringLiteral("blank"), TemplateLine::Kind::Blank},
     };
     for (;;) {
@@ -213,9 +220,12 @@ TemplateLine parseLine(QString text) {
 
 Band startBand(const QString& header) {
     static const QHash<QString, Band::Kind> kinds = {
-        {QStringLiteral("reportheader"), Band::Kind::ReportHeader}, {QStringLiteral("pageheader"), Band::Kind::PageHeader},
-        {QStringLiteral("groupheader"), Band::Kind::GroupHeader},   {QStringLiteral("detail"), Band::Kind::Detail},
-        {QStringLiteral("groupfooter"), Band::Kind::GroupFooter},   {QStringLiteral("summary"), Band::Kind::Summary},
+        {QStringLiteral("reportheader"), Band::Kind::ReportHeader},
+        {QStringLiteral("pageheader"), Band::Kind::PageHeader},
+        {QStringLiteral("groupheader"), Band::Kind::GroupHeader},
+        {QStringLiteral("detail"), Band::Kind::Detail},
+        {QStringLiteral("groupfooter"), Band::Kind::GroupFooter},
+        {QStringLiteral("summary"), Band::Kind::Summary},
         {QStringLiteral("pagefooter"), Band::Kind::PageFooter},
     };
     const QStringList words = header.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -266,7 +276,9 @@ QStringList ReportTemplate::groupColumns() const {
     return columns;
 }
 
-QString TemplateError::toString() const { return QStringLiteral("line %1: %2").arg(line).arg(message); }
+QString TemplateError::toString() const {
+    return QStringLiteral("line %1: %2").arg(line).arg(message);
+}
 
 std::optional<ReportTemplate> ParseTemplate(const QString& text, TemplateError* error) {
     ReportTemplate t;
@@ -301,28 +313,32 @@ std::optional<ReportTemplate> ParseTemplate(const QString& text, TemplateError* 
                     t.title = rest;
                 } else if (word == QLatin1String("page")) {
                     const QStringList parts = rest.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                    static const QHash<QString, PageSize> sizes = {{QStringLiteral("a5"), PageSize::A5},
-                                                                   {QStringLiteral("a6"), PageSize::A6},
-                                                                   {QStringLiteral("80mm"), PageSize::Roll80},
-                                                                   {QStringLiteral("58mm"), PageSize::Roll58}};
+                    static const QHash<QString, PageSize> sizes = {
+                        {QStringLiteral("a5"), PageSize::A5},
+                        {QStringLiteral("a6"), PageSize::A6},
+                        {QStringLiteral("80mm"), PageSize::Roll80},
+                        {QStringLiteral("58mm"), PageSize::Roll58}};
                     if (parts.isEmpty() || !sizes.contains(parts[0]))
                         throw ParseFailure{QStringLiteral("page must be A5, A6, 80mm or 58mm")};
                     t.pageSize = sizes.value(parts[0]);
                     t.landscape = parts.size() > 1 && parts[1] == QLatin1String("landscape");
                     if (parts.size() > 2 || (parts.size() == 2 && !t.landscape))
-                        throw ParseFailure{QStringLiteral("after the page size only \"landscape\" may follow")};
+                        throw ParseFailure{
+                            QStringLiteral("after the page size only \"landscape\" may follow")};
                     if (t.landscape && t.isRoll())
                         throw ParseFailure{QStringLiteral("a roll cannot be landscape")};
                 } else if (word == QLatin1String("width")) {
                     bool ok = false;
                     t.width = rest.toInt(&ok);
                     if (!ok || t.width < 16 || t.width > 240)
-                        throw ParseFailure{QStringLiteral("width must be a number of characters from 16 to 240")};
+                        throw ParseFailure{
+                            QStringLiteral("width must be a number of characters from 16 to 240")};
                     widthGiven = true;
                 } else {
-                    throw ParseFailure{QStringLiteral("\"%1\" before the first band; expected title, page, width "
-                                                      "or a [band]")
-                                           .arg(word)};
+                    throw ParseFailure{
+                        QStringLiteral("\"%1\" before the first band; expected title, page, width "
+                                       "or a [band]")
+                            .arg(word)};
                 }
                 continue;
             }

@@ -26,10 +26,10 @@ struct Segment {
     enum class Align { Left, Right, Center };
     enum class Source { Column, Sum, Count, Page, Now };
     Kind kind = Kind::Literal;
-    QString text;            // the literal, or the column name of a field
+    QString text; // the literal, or the column name of a field
     Source source = Source::Column;
     FieldFormat format;
-    int width = 0;           // 0: as long as the value
+    int width = 0; // 0: as long as the value
     Align align = Align::Left;
 };
 
@@ -37,7 +37,7 @@ struct TemplateLine {
     enum class Kind { Text, Center, Right, Rule, Blank };
     Kind kind = Kind::Text;
     bool bold = false;
-    bool big = false;         // double height
+    bool big = false; // double height
     QChar ruleChar = QLatin1Char('-');
     std::vector<Segment> segments;
     std::shared_ptr<const Condition> condition; // null: always printed

@@ -9,7 +9,9 @@ namespace vantorel {
 
 namespace {
 
-bool isMoney(const QVariant& v) { return v.typeId() == qMetaTypeId<Money>(); }
+bool isMoney(const QVariant& v) {
+    return v.typeId() == qMetaTypeId<Money>();
+}
 
 bool isNumberType(const QVariant& v) {
     switch (v.typeId()) {
@@ -67,7 +69,8 @@ struct Operand {
 
 class Comparison final : public Condition {
 public:
-    Comparison(Operand left, Op op, Operand right) : m_left(std::move(left)), m_op(op), m_right(std::move(right)) {}
+    Comparison(Operand left, Op op, Operand right)
+        : m_left(std::move(left)), m_op(op), m_right(std::move(right)) {}
     bool test(const ValueScope& s) const override {
         const QVariant a = m_left.evaluate(s);
         if (m_op == Op::None)
@@ -76,8 +79,9 @@ public:
         int cmp = 0;
         const auto na = NumericValue(a);
         const auto nb = NumericValue(b);
-        const bool numeric = na && nb && (m_left.kind == Operand::Kind::Number || m_right.kind == Operand::Kind::Number ||
-                                          (isNumberType(a) || isMoney(a)) || (isNumberType(b) || isMoney(b)));
+        const bool numeric = na && nb &&
+                             (m_left.kind == Operand::Kind::Number || m_right.kind == Operand::Kind::Number ||
+                              (isNumberType(a) || isMoney(a)) || (isNumberType(b) || isMoney(b)));
         if (numeric) {
             const double d = *na - *nb;
             cmp = std::fabs(d) < 1e-9 ? 0 : (d < 0 ? -1 : 1);
@@ -127,7 +131,9 @@ class Both final : public Condition {
 public:
     Both(std::shared_ptr<const Condition> a, std::shared_ptr<const Condition> b, bool any)
         : m_a(std::move(a)), m_b(std::move(b)), m_any(any) {}
-    bool test(const ValueScope& s) const override { return m_any ? (m_a->test(s) || m_b->test(s)) : (m_a->test(s) && m_b->test(s)); }
+    bool test(const ValueScope& s) const override {
+        return m_any ? (m_a->test(s) || m_b->test(s)) : (m_a->test(s) && m_b->test(s));
+    }
 
 private:
     std::shared_ptr<const Condition> m_a;
@@ -163,7 +169,8 @@ private:
     }
 
     bool isWord(const char* word) const {
-        return m_tok.kind == Token::Kind::Word && m_tok.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+        return m_tok.kind == Token::Kind::Word &&
+               m_tok.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
 
     void next() {
@@ -275,10 +282,10 @@ private:
             return nullptr;
         if (m_tok.kind != Token::Kind::Op)
             return std::make_shared<Comparison>(*left, Op::None, Operand{});
-        static const QHash<QString, Op> ops = {{QStringLiteral("="), Op::Eq},  {QStringLiteral("=="), Op::Eq},
-                                               {QStringLiteral("!="), Op::Ne}, {QStringLiteral("<>"), Op::Ne},
-                                               {QStringLiteral("<"), Op::Lt},  {QStringLiteral("<="), Op::Le},
-                                               {QStringLiteral(">"), Op::Gt},  {QStringLiteral(">="), Op::Ge}};
+        static const QHash<QString, Op> ops = {
+            {QStringLiteral("="), Op::Eq},  {QStringLiteral("=="), Op::Eq}, {QStringLiteral("!="), Op::Ne},
+            {QStringLiteral("<>"), Op::Ne}, {QStringLiteral("<"), Op::Lt},  {QStringLiteral("<="), Op::Le},
+            {QStringLiteral(">"), Op::Gt},  {QStringLiteral(">="), Op::Ge}};
         if (!ops.contains(m_tok.text)) {
             fail(QStringLiteral("unknown comparison \"%1\"").arg(m_tok.text));
             return nullptr;

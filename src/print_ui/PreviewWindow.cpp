@@ -25,12 +25,14 @@ namespace {
 
 constexpr int kZooms[] = {50, 75, 100, 150, 200};
 
-double screenDpi(const QWidget* w) { return w->logicalDpiX() > 0 ? w->logicalDpiX() : 96.0; }
+double screenDpi(const QWidget* w) {
+    return w->logicalDpiX() > 0 ? w->logicalDpiX() : 96.0;
+}
 
 } // namespace
 
-PreviewWindow::PreviewWindow(const ReportTemplate& tmpl, const ReportDataset& data, const QDateTime& printedAt,
-                             QWidget* parent)
+PreviewWindow::PreviewWindow(const ReportTemplate& tmpl, const ReportDataset& data,
+                             const QDateTime& printedAt, QWidget* parent)
     : QDialog(parent), m_layout(tmpl, data, printedAt), m_pages(m_layout) {
     setWindowTitle(tmpl.title.isEmpty() ? QStringLiteral("Preview") : tmpl.title);
     auto* bar = new QHBoxLayout;
@@ -90,9 +92,13 @@ PreviewWindow::PreviewWindow(const ReportTemplate& tmpl, const ReportDataset& da
 
 PreviewWindow::~PreviewWindow() = default;
 
-int PreviewWindow::pageCount() const { return m_pages.pageCount(); }
+int PreviewWindow::pageCount() const {
+    return m_pages.pageCount();
+}
 
-void PreviewWindow::zoomChosen(int index) { setZoom(m_zoomBox->itemData(index).toInt()); }
+void PreviewWindow::zoomChosen(int index) {
+    setZoom(m_zoomBox->itemData(index).toInt());
+}
 
 void PreviewWindow::setZoom(int percent) {
     m_zoom = std::clamp(percent, 25, 400);
@@ -167,7 +173,9 @@ bool PreviewWindow::findNext(const QString& text) {
     return false;
 }
 
-void PreviewWindow::findClicked() { findNext(m_findEdit->text()); }
+void PreviewWindow::findClicked() {
+    findNext(m_findEdit->text());
+}
 
 bool PreviewWindow::exportTo(const QString& path, QString* error) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -196,14 +204,15 @@ void PreviewWindow::saveClicked() {
     QString filter;
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save report"), windowTitle(),
-        QStringLiteral("PDF file (*.pdf);;Text file (*.txt);;CSV file, \";\" between fields (*.csv)"), &filter);
+        QStringLiteral("PDF file (*.pdf);;Text file (*.txt);;CSV file, \";\" between fields (*.csv)"),
+        &filter);
     if (path.isEmpty())
         return;
     QString target = path;
     if (QFileInfo(target).suffix().isEmpty())
         target += filter.contains(QLatin1String("*.txt"))   ? QStringLiteral(".txt")
                   : filter.contains(QLatin1String("*.csv")) ? QStringLiteral(".csv")
-                                                             : QStringLiteral(".pdf");
+                                                            : QStringLiteral(".pdf");
     QString error;
     if (!exportTo(target, &error))
         QMessageBox::warning(this, QStringLiteral("  Save report"),
@@ -219,12 +228,14 @@ void PreviewWindow::printClicked() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!m_pages.print(printer))
-        QMessageBox::warning(this, QStringLiteral("  Printing stopped"),
-                             QStringLiteral("The printer \"%1\" did not accept the print.").arg(printer.printerName()));
+        QMessageBox::warning(
+            this, QStringLiteral("  Printing stopped"),
+            QStringLiteral("The printer \"%1\" did not accept the print.").arg(printer.printerName()));
 }
 
 bool PreviewReport(const QString& dataFolder, const QString& relativePath, const ReportDataset& data,
-                   const QDateTime& printedAt, Prompter& prompter, QWidget* parent, const QString& printerName) {
+                   const QDateTime& printedAt, Prompter& prompter, QWidget* parent,
+                   const QString& printerName) {
     const auto tmpl = LoadReportTemplate(dataFolder, relativePath, prompter);
     if (!tmpl)
         return false;

@@ -80,11 +80,11 @@ private Q_SLOTS:
             receipts += file.fileName().size() == 16 ? 1 : 0; // "+ID-BD+SC-TA.FRF" and its siblings
         }
         QCOMPARE(receipts, 2 * 2 * 5 * 16 + 3 * 3 * 16);
-        for (const char* path : {"PRINT/A6/HEADER/DIRECT/CASH/-ID-BD-SC-TA.FRF", "PRINT/RPT/PLAIN/-ID+BD-SC+TA.FRF",
-                                 "PRINT/A5/FINAL/CARD/+ID-BD+SC-TA.FRF", "PRINT/RP/CASH/THANKS/+ID+BD+SC+TA.FRF",
-                                 "PRINT/MIN/CARD/THANKS/-ID-BD-SC-TA.FRF", "PRINT/A5/VIPDaily.FRF",
-                                 "PRINT/MIN/VIPDaily.frf", "PRINT/A6/Barslip.frf", "PRINT/RP/BarslipLP.frf",
-                                 "PRINT/REPORTS"})
+        for (const char* path :
+             {"PRINT/A6/HEADER/DIRECT/CASH/-ID-BD-SC-TA.FRF", "PRINT/RPT/PLAIN/-ID+BD-SC+TA.FRF",
+              "PRINT/A5/FINAL/CARD/+ID-BD+SC-TA.FRF", "PRINT/RP/CASH/THANKS/+ID+BD+SC+TA.FRF",
+              "PRINT/MIN/CARD/THANKS/-ID-BD-SC-TA.FRF", "PRINT/A5/VIPDaily.FRF", "PRINT/MIN/VIPDaily.frf",
+              "PRINT/A6/Barslip.frf", "PRINT/RP/BarslipLP.frf", "PRINT/REPORTS"})
             QVERIFY2(QFileInfo::exists(tmp.filePath(QString::fromLatin1(path))), path);
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("page 80mm\n[Detail]\ntext {Item}\n"));

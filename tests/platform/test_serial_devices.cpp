@@ -57,15 +57,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("extra"); // "-": none
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("cash and change") << "20.00" << "5.00" << QByteArray("Cash   20.00\r\nChange  5.00");
-        QTest::newRow("change longer than cash") << "5.00" << "15.00" << QByteArray("Cash   5.00\r\nChange 15.00");
-        QTest::newRow("amount due") << "51.20" << "-" << QByteArray("51.20\r\n           Thank you");
-        QTest::newRow("card") << "125.00" << "Credit Card" << QByteArray("125.00\r\n         Credit Card");
+        QTest::newRow("cash and change") << "20.00"
+                                         << "5.00" << QByteArray("Cash   20.00\r\nChange  5.00");
+        QTest::newRow("change longer than cash") << "5.00"
+                                                 << "15.00" << QByteArray("Cash   5.00\r\nChange 15.00");
+        QTest::newRow("amount due") << "51.20"
+                                    << "-" << QByteArray("51.20\r\n           Thank you");
+        QTest::newRow("card") << "125.00"
+                              << "Credit Card" << QByteArray("125.00\r\n         Credit Card");
         QTest::newRow("clear display") << QStringLiteral("\x1b@") << "-" << QByteArray("\x1b\x40");
-        QTest::newRow("drawer string unchanged") << QString(39, QLatin1Char('0')) << "-" << QByteArray(39, '0');
-        QTest::newRow("other drawer command is a line") << "OPEN" << "-" << QByteArray("OPEN\r\n           Thank you");
-        QTest::newRow("accented text in the display's set") << "Café" << "-"
-                                                           << QByteArray("Caf\xe9\r\n           Thank you");
+        QTest::newRow("drawer string unchanged")
+            << QString(39, QLatin1Char('0')) << "-" << QByteArray(39, '0');
+        QTest::newRow("other drawer command is a line") << "OPEN"
+                                                        << "-" << QByteArray("OPEN\r\n           Thank you");
+        QTest::newRow("accented text in the display's set")
+            << "Café"
+            << "-" << QByteArray("Caf\xe9\r\n           Thank you");
     }
     void bytesOnTheWire() {
         QFETCH(QString, text);
@@ -74,7 +81,8 @@ private Q_SLOTS:
         PtyPair pty;
         test::ScriptedPrompter prompter;
         SerialDevices devices(prompter);
-        const std::optional<QString> e = extra == QLatin1String("-") ? std::nullopt : std::optional<QString>(extra);
+        const std::optional<QString> e =
+            extra == QLatin1String("-") ? std::nullopt : std::optional<QString>(extra);
         QVERIFY(devices.writeToCommPort(pty.path(), text, e));
         QCOMPARE(pty.readAll(), bytes);
         QVERIFY2(prompter.messages.empty(), qPrintable(prompter.lastMessage()));
@@ -116,8 +124,9 @@ private Q_SLOTS:
         SerialDevices devices(prompter);
         QVERIFY(!devices.writeToCommPort(broken, QStringLiteral("10.00")));
         QCOMPARE(prompter.messages.size(), size_t(1));
-        QCOMPARE(prompter.messages[0].text, QStringLiteral("The program cannot open your serial port "
-                                                           "/dev/ttyVantorelMissing9 !  \rPlease contact your vendor."));
+        QCOMPARE(prompter.messages[0].text,
+                 QStringLiteral("The program cannot open your serial port "
+                                "/dev/ttyVantorelMissing9 !  \rPlease contact your vendor."));
         QCOMPARE(prompter.messages[0].caption, QStringLiteral("  Com port problem"));
         QVERIFY(devices.hasFailed(broken));
 
@@ -138,10 +147,14 @@ private Q_SLOTS:
     void portNames_data() {
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("device");
-        QTest::newRow("device path as typed") << "/dev/ttyUSB0" << "/dev/ttyUSB0";
-        QTest::newRow("COM1") << "COM1" << "/dev/ttyS0";
-        QTest::newRow("com3 with colon") << "com3:" << "/dev/ttyS2";
-        QTest::newRow("name without folder") << "ttyACM0" << "ttyACM0";
+        QTest::newRow("device path as typed") << "/dev/ttyUSB0"
+                                              << "/dev/ttyUSB0";
+        QTest::newRow("COM1") << "COM1"
+                              << "/dev/ttyS0";
+        QTest::newRow("com3 with colon") << "com3:"
+                                         << "/dev/ttyS2";
+        QTest::newRow("name without folder") << "ttyACM0"
+                                             << "ttyACM0";
     }
     void portNames() {
         QFETCH(QString, setting);

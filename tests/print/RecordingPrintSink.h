@@ -20,7 +20,7 @@ public:
 
     QStringList printers;
     QString defaultName;
-    QSet<QString> refusing;        // printers that answer every job with an error
+    QSet<QString> refusing;         // printers that answer every job with an error
     std::function<void()> onSubmit; // runs while a job is being taken, before it is accepted
     std::vector<Job> jobs;
 

@@ -80,9 +80,11 @@ class TestCupsPrinting : public QObject {
     }
 
     QString startServer() {
-        const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")});
-        if (cupsd.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("lpadmin"),
-                                                              {QStringLiteral("/usr/sbin")}).isEmpty())
+        const QString cupsd =
+            QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")});
+        if (cupsd.isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("lpadmin"), {QStringLiteral("/usr/sbin")})
+                .isEmpty())
             return QStringLiteral("cupsd or lpadmin is not installed (packages cups, cups-client)");
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
@@ -90,39 +92,47 @@ class TestCupsPrinting : public QObject {
         for (const char* sub : {"spool", "tmp", "cache", "state", "log", "out", "bin/backend", "ppd"})
             QDir(root).mkpath(QString::fromLatin1(sub));
         for (const char* sub : {"filter", "daemon", "cgi-bin", "driver", "monitor", "notifier"})
-            QFile::link(QStringLiteral("/usr/lib/cups/") + QLatin1String(sub), root + QStringLiteral("/bin/") + QLatin1String(sub));
+            QFile::link(QStringLiteral("/usr/lib/cups/") + QLatin1String(sub),
+                        root + QStringLiteral("/bin/") + QLatin1String(sub));
         const QString backend = root + QStringLiteral("/bin/backend/capture");
-        if (!writeFile(backend, "#!/bin/sh\n"
-                                "# capture:/path  writes the job's document to that file\n"
-                                "[ $# -eq 0 ] && { echo 'direct capture \"Unknown\" \"Capture\"'; exit 0; }\n"
-                                "out=\"${DEVICE_URI#capture:}\"\n"
-                                "if [ -n \"$6\" ]; then cat \"$6\" > \"$out.part\"; else cat > \"$out.part\"; fi\n"
-                                "mv \"$out.part\" \"$out\"\n"))
+        if (!writeFile(backend,
+                       "#!/bin/sh\n"
+                       "# capture:/path  writes the job's document to that file\n"
+                       "[ $# -eq 0 ] && { echo 'direct capture \"Unknown\" \"Capture\"'; exit 0; }\n"
+                       "out=\"${DEVICE_URI#capture:}\"\n"
+                       "if [ -n \"$6\" ]; then cat \"$6\" > \"$out.part\"; else cat > \"$out.part\"; fi\n"
+                       "mv \"$out.part\" \"$out\"\n"))
             return QStringLiteral("cannot write the backend");
-        QFile::setPermissions(backend, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                           QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(backend, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                           QFile::ExeOther);
 
         const int port = freePort();
         if (port == 0)
             return QStringLiteral("no free port on 127.0.0.1");
         const QByteArray allowAll = "  Order allow,deny\n  Allow all\n";
-        writeFile(root + QStringLiteral("/cupsd.conf"),
-                  "Listen 127.0.0.1:" + QByteArray::number(port) + "\nBrowsing Off\nDefaultAuthType None\n"
-                  "LogLevel warn\n<Location />\n" + allowAll + "</Location>\n<Location /admin>\n" + allowAll +
-                  "</Location>\n<Policy default>\n  <Limit All>\n" + allowAll + "  </Limit>\n</Policy>\n");
-        QByteArray files = "ServerRoot " + root.toUtf8() + "\nRequestRoot " + root.toUtf8() + "/spool\nTempDir " +
-                           root.toUtf8() + "/tmp\nCacheDir " + root.toUtf8() + "/cache\nStateDir " + root.toUtf8() +
-                           "/state\nErrorLog " + root.toUtf8() + "/log/error_log\nAccessLog " + root.toUtf8() +
-                           "/log/access_log\nPageLog " + root.toUtf8() + "/log/page_log\nServerBin " +
-                           root.toUtf8() + "/bin\nDataDir /usr/share/cups\n";
+        writeFile(root + QStringLiteral("/cupsd.conf"), "Listen 127.0.0.1:" + QByteArray::number(port) +
+                                                            "\nBrowsing Off\nDefaultAuthType None\n"
+                                                            "LogLevel warn\n<Location />\n" +
+                                                            allowAll + "</Location>\n<Location /admin>\n" +
+                                                            allowAll +
+                                                            "</Location>\n<Policy default>\n  <Limit All>\n" +
+                                                            allowAll + "  </Limit>\n</Policy>\n");
+        QByteArray files = "ServerRoot " + root.toUtf8() + "\nRequestRoot " + root.toUtf8() +
+                           "/spool\nTempDir " + root.toUtf8() + "/tmp\nCacheDir " + root.toUtf8() +
+                           "/cache\nStateDir " + root.toUtf8() + "/state\nErrorLog " + root.toUtf8() +
+                           "/log/error_log\nAccessLog " + root.toUtf8() + "/log/access_log\nPageLog " +
+                           root.toUtf8() + "/log/page_log\nServerBin " + root.toUtf8() +
+                           "/bin\nDataDir /usr/share/cups\n";
         if (::geteuid() == 0) {
             // The server refuses to run its backends as root; it hands them to "lp", which needs the folders.
             const passwd* lp = ::getpwnam("lp");
             if (!lp)
                 return QStringLiteral("running as root without an \"lp\" user for the print server");
             files += "User lp\nGroup lp\n";
-            QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+            QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                            QFile::ExeOther);
             for (const char* sub : {"spool", "tmp", "cache", "state", "log", "out", "ppd"}) {
                 const QByteArray path = QFile::encodeName(root + QLatin1Char('/') + QLatin1String(sub));
                 if (::chown(path.constData(), lp->pw_uid, lp->pw_gid) != 0)
@@ -132,8 +142,9 @@ class TestCupsPrinting : public QObject {
         writeFile(root + QStringLiteral("/cups-files.conf"), files);
 
         m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-        m_cupsd.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
-                              QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
+        m_cupsd.start(cupsd,
+                      {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/cupsd.conf"),
+                       QStringLiteral("-s"), root + QStringLiteral("/cups-files.conf")});
         if (!m_cupsd.waitForStarted(5000))
             return QStringLiteral("cupsd does not start");
         for (int i = 0; i < 200 && !accepts(port); ++i) {
@@ -149,7 +160,8 @@ class TestCupsPrinting : public QObject {
         if (!lpadmin({QStringLiteral("-p"), QStringLiteral("Office"), QStringLiteral("-v"),
                       QStringLiteral("capture:") + m_out + QStringLiteral("office"), QStringLiteral("-E")}) ||
             !lpadmin({QStringLiteral("-p"), QStringLiteral("Thermal"), QStringLiteral("-v"),
-                      QStringLiteral("capture:") + m_out + QStringLiteral("thermal"), QStringLiteral("-E")}) ||
+                      QStringLiteral("capture:") + m_out + QStringLiteral("thermal"),
+                      QStringLiteral("-E")}) ||
             !lpadmin({QStringLiteral("-d"), QStringLiteral("Office")}))
             return QStringLiteral("lpadmin cannot add the test queues");
         return QString();
@@ -186,9 +198,12 @@ private Q_SLOTS:
         f.setUtility({{QStringLiteral("PaperSize"), QStringLiteral("A5")},
                       {QStringLiteral("PrintHeader"), true},
                       {QStringLiteral("Printer"), QStringLiteral("Office")}});
-        f.addBill({{QStringLiteral("BillABillA"), QStringLiteral("26000777")}, {QStringLiteral("Table"), QStringLiteral("12")},
-                   {QStringLiteral("Waiter"), QStringLiteral("Anna")}, {QStringLiteral("PayMode"), QStringLiteral("Cash")},
-                   {QStringLiteral("NetPayment"), QStringLiteral("1,234.50")}, {QStringLiteral("PayAmount"), QStringLiteral("1,300.00")},
+        f.addBill({{QStringLiteral("BillABillA"), QStringLiteral("26000777")},
+                   {QStringLiteral("Table"), QStringLiteral("12")},
+                   {QStringLiteral("Waiter"), QStringLiteral("Anna")},
+                   {QStringLiteral("PayMode"), QStringLiteral("Cash")},
+                   {QStringLiteral("NetPayment"), QStringLiteral("1,234.50")},
+                   {QStringLiteral("PayAmount"), QStringLiteral("1,300.00")},
                    {QStringLiteral("Change"), QStringLiteral("65.50")}},
                   QJsonArray{QJsonArray{"House Red Bottle", 50, "24.69", "1,234.50", 0, "1,234.50"}});
         PrintServices s{*f.db, f.state, f.clock, f.prompter, CupsPrintSink::instance()};
@@ -198,7 +213,8 @@ private Q_SLOTS:
         const QByteArray pdf = waitForOutput(m_out + QStringLiteral("office"));
         QVERIFY2(pdf.startsWith("%PDF"), "the queue did not receive a PDF");
         QProcess p;
-        p.start(pdftotext, {QStringLiteral("-layout"), m_out + QStringLiteral("office"), QStringLiteral("-")});
+        p.start(pdftotext,
+                {QStringLiteral("-layout"), m_out + QStringLiteral("office"), QStringLiteral("-")});
         QVERIFY(p.waitForFinished(30000));
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(text.contains(QStringLiteral("26000777")), qPrintable(text));
@@ -210,9 +226,12 @@ private Q_SLOTS:
         if (!m_skip.isEmpty())
             QSKIP(qPrintable(QStringLiteral("No private CUPS server: ") + m_skip));
         test::ReceiptFixture f;
-        f.setUtility({{QStringLiteral("PaperSize"), QStringLiteral("RPT")}, {QStringLiteral("Printer"), QStringLiteral("Thermal")}});
-        f.addBill({{QStringLiteral("BillABillA"), QStringLiteral("26000778")}, {QStringLiteral("Table"), QStringLiteral("04")},
-                   {QStringLiteral("Waiter"), QStringLiteral("Tom")}, {QStringLiteral("PayMode"), QStringLiteral("Pend")},
+        f.setUtility({{QStringLiteral("PaperSize"), QStringLiteral("RPT")},
+                      {QStringLiteral("Printer"), QStringLiteral("Thermal")}});
+        f.addBill({{QStringLiteral("BillABillA"), QStringLiteral("26000778")},
+                   {QStringLiteral("Table"), QStringLiteral("04")},
+                   {QStringLiteral("Waiter"), QStringLiteral("Tom")},
+                   {QStringLiteral("PayMode"), QStringLiteral("Pend")},
                    {QStringLiteral("NetPayment"), QStringLiteral("6.90")}},
                   QJsonArray{QJsonArray{"Crème brûlée", 1, "6.90", "6.90", 0, "6.90"}});
         PrintServices s{*f.db, f.state, f.clock, f.prompter, CupsPrintSink::instance()};
@@ -229,7 +248,8 @@ private Q_SLOTS:
             QSKIP(qPrintable(QStringLiteral("No private CUPS server: ") + m_skip));
         test::ReceiptFixture f;
         f.setUtility({{QStringLiteral("Printer"), QStringLiteral("Upstairs")}});
-        f.addBill({{QStringLiteral("BillABillA"), QStringLiteral("26000779")}, {QStringLiteral("Table"), QStringLiteral("04")}},
+        f.addBill({{QStringLiteral("BillABillA"), QStringLiteral("26000779")},
+                   {QStringLiteral("Table"), QStringLiteral("04")}},
                   QJsonArray{QJsonArray{"Tea", 1, "2.80", "2.80", 0, "2.80"}});
         PrintServices s{*f.db, f.state, f.clock, f.prompter, CupsPrintSink::instance()};
         QCOMPARE(PrintBill1(s, QStringLiteral("26000779")), PrintOutcome::PrinterFailed);

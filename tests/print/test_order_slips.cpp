@@ -33,7 +33,9 @@ void queue(test::ReceiptFixture& f, const QJsonArray& items, const QJsonArray& r
     }
 }
 
-int queued(test::ReceiptFixture& f) { return f.db->scalar(QStringLiteral("SELECT count(*) FROM BarSlip")).toInt(); }
+int queued(test::ReceiptFixture& f) {
+    return f.db->scalar(QStringLiteral("SELECT count(*) FROM BarSlip")).toInt();
+}
 
 const QJsonArray kItems{QJsonArray{"Fish and Chips", 1}, QJsonArray{"Cola", 2}};
 const QJsonArray kQueue{QJsonArray{"Anna", "12", "Fish and Chips", 1}, QJsonArray{"Anna", "12", "Cola", 2}};
@@ -62,7 +64,8 @@ private Q_SLOTS:
     }
     void slipText() {
         QFETCH(QString, folder);
-        const QJsonObject in = QJsonDocument::fromJson(readFile(folder + QStringLiteral("/input.json")).toUtf8()).object();
+        const QJsonObject in =
+            QJsonDocument::fromJson(readFile(folder + QStringLiteral("/input.json")).toUtf8()).object();
         QVERIFY2(!in.isEmpty(), "input.json is missing or not JSON");
         test::ReceiptFixture f;
         f.setUtility({{QStringLiteral("PaperSize"), in.value(QStringLiteral("paperSize")).toString()}});
@@ -87,7 +90,8 @@ private Q_SLOTS:
                                                   {settings.bar, QStringLiteral("bar")},
                                                   {settings.invoice, QStringLiteral("total")}};
             for (const auto& job : f.sink.jobs)
-                outputs.insert(QStringLiteral("expected_%1.txt").arg(names.value(job.printer)), test::JobText(job.document));
+                outputs.insert(QStringLiteral("expected_%1.txt").arg(names.value(job.printer)),
+                               test::JobText(job.document));
             QCOMPARE(int(f.sink.jobs.size()), int(outputs.size()));
         } else {
             QCOMPARE(PrintOrderSlip(s), PrintOutcome::Printed);
@@ -114,11 +118,16 @@ private Q_SLOTS:
     void remarks_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("trailing blanks") << "no onions   " << "No Onions";
-        QTest::newRow("two blanks") << "well done  no sauce" << "Well Done  No Sauce";
-        QTest::newRow("leading blank") << " extra hot" << " Extra Hot";
-        QTest::newRow("accents") << "élan à la carte" << "Élan À La Carte";
-        QTest::newRow("empty") << "   " << "";
+        QTest::newRow("trailing blanks") << "no onions   "
+                                         << "No Onions";
+        QTest::newRow("two blanks") << "well done  no sauce"
+                                    << "Well Done  No Sauce";
+        QTest::newRow("leading blank") << " extra hot"
+                                       << " Extra Hot";
+        QTest::newRow("accents") << "élan à la carte"
+                                 << "Élan À La Carte";
+        QTest::newRow("empty") << "   "
+                               << "";
     }
     void remarks() {
         QFETCH(QString, typed);
@@ -130,10 +139,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kitchen");
         QTest::addColumn<QString>("bar");
         QTest::addColumn<bool>("inUse");
-        QTest::newRow("both none") << "None" << "None" << false;
-        QTest::newRow("empty and none") << "" << "none" << false;
-        QTest::newRow("kitchen only") << "Kitchen" << "None" << true;
-        QTest::newRow("bar only") << "" << "Bar" << true;
+        QTest::newRow("both none") << "None"
+                                   << "None" << false;
+        QTest::newRow("empty and none") << ""
+                                        << "none" << false;
+        QTest::newRow("kitchen only") << "Kitchen"
+                                      << "None" << true;
+        QTest::newRow("bar only") << ""
+                                  << "Bar" << true;
     }
     void linePrintersInUse() {
         QFETCH(QString, kitchen);
@@ -158,6 +171,12 @@ private Q_SLOTS:
         QCOMPARE(lists.bar[0].item, QStringLiteral("Cola"));
         QCOMPARE(lists.bar[0].number, 2);
         QCOMPARE(lists.bar[1].item, QStringLiteral("Peanuts"));
+
+        // The touch screen leaves out items marked for neither.
+        const SlipLists touch = ReadSlipLists(*f.db, SlipListing::MarkedOnly);
+        QCOMPARE(touch.kitchen.size(), size_t(2));
+        QCOMPARE(touch.bar.size(), size_t(1));
+        QCOMPARE(touch.bar[0].item, QStringLiteral("Cola"));
     }
 
     void singleSlipKeepsTheQueueWhenItCannotPrint_data() {
@@ -225,7 +244,8 @@ private Q_SLOTS:
         queue(f, kItems, kQueue);
         f.sink.refusing << QStringLiteral("Bar");
         auto s = f.services();
-        QCOMPARE(SendLinePrinterSlips(s, ReadSlipLists(*f.db), false, bothPrinters()), PrintOutcome::PrinterFailed);
+        QCOMPARE(SendLinePrinterSlips(s, ReadSlipLists(*f.db), false, bothPrinters()),
+                 PrintOutcome::PrinterFailed);
         QCOMPARE(f.sink.jobs.size(), size_t(1));
         QCOMPARE(f.sink.jobs[0].printer, QStringLiteral("Kitchen"));
         QCOMPARE(queued(f), 2);

@@ -26,13 +26,19 @@ ReceiptStage stageNamed(const QString& name) {
 }
 
 QVariantMap basicBill(const QString& number) {
-    return {{QStringLiteral("BillABillA"), number}, {QStringLiteral("Table"), QStringLiteral("12")},
-            {QStringLiteral("Sec5"), QStringLiteral("4")},  {QStringLiteral("Waiter"), QStringLiteral("Anna")},
-            {QStringLiteral("PayMode"), QStringLiteral("Cash")}, {QStringLiteral("NetPayment"), QStringLiteral("6.50")},
-            {QStringLiteral("PayAmount"), QStringLiteral("10.00")}, {QStringLiteral("Change"), QStringLiteral("3.50")}};
+    return {{QStringLiteral("BillABillA"), number},
+            {QStringLiteral("Table"), QStringLiteral("12")},
+            {QStringLiteral("Sec5"), QStringLiteral("4")},
+            {QStringLiteral("Waiter"), QStringLiteral("Anna")},
+            {QStringLiteral("PayMode"), QStringLiteral("Cash")},
+            {QStringLiteral("NetPayment"), QStringLiteral("6.50")},
+            {QStringLiteral("PayAmount"), QStringLiteral("10.00")},
+            {QStringLiteral("Change"), QStringLiteral("3.50")}};
 }
 
-QJsonArray soupLine() { return QJsonArray{QJsonArray{"Tomato Soup", 1, "6.50", "6.50", 0, "6.50"}}; }
+QJsonArray soupLine() {
+    return QJsonArray{QJsonArray{"Tomato Soup", 1, "6.50", "6.50", 0, "6.50"}};
+}
 
 } // namespace
 
@@ -48,29 +54,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         const int first = int(ReceiptStage::First), final_ = int(ReceiptStage::Final),
                   direct = int(ReceiptStage::Direct);
-        QTest::newRow("A6 header direct cash, nothing") << "A6" << true << direct << "Cash" << "0000"
+        QTest::newRow("A6 header direct cash, nothing") << "A6" << true << direct << "Cash"
+                                                        << "0000"
                                                         << "PRINT/A6/HEADER/DIRECT/CASH/-ID-BD-SC-TA.FRF";
-        QTest::newRow("RPT first bill, bill discount and tax") << "RPT" << false << first << "Pend" << "0101"
+        QTest::newRow("RPT first bill, bill discount and tax") << "RPT" << false << first << "Pend"
+                                                               << "0101"
                                                                << "PRINT/RPT/PLAIN/-ID+BD-SC+TA.FRF";
-        QTest::newRow("item discount and service charge") << "A5" << false << first << "Pend" << "1010"
+        QTest::newRow("item discount and service charge") << "A5" << false << first << "Pend"
+                                                          << "1010"
                                                           << "PRINT/A5/FIRST/+ID-BD+SC-TA.FRF";
-        QTest::newRow("A5 reinsert card") << "A5" << false << final_ << "Card" << "1111"
+        QTest::newRow("A5 reinsert card") << "A5" << false << final_ << "Card"
+                                          << "1111"
                                           << "PRINT/A5/FINAL/CARD/+ID+BD+SC+TA.FRF";
-        QTest::newRow("A5 header reinsert cash") << "A5" << true << final_ << "Cash" << "0001"
+        QTest::newRow("A5 header reinsert cash") << "A5" << true << final_ << "Cash"
+                                                 << "0001"
                                                  << "PRINT/A5/HEADER/FINAL/CASH/-ID-BD-SC+TA.FRF";
-        QTest::newRow("A6 direct card") << "A6" << false << direct << "Card" << "0110"
+        QTest::newRow("A6 direct card") << "A6" << false << direct << "Card"
+                                        << "0110"
                                         << "PRINT/A6/DIRECT/CARD/-ID+BD+SC-TA.FRF";
-        QTest::newRow("open bill counts as cash") << "A6" << false << direct << "Pend" << "0000"
+        QTest::newRow("open bill counts as cash") << "A6" << false << direct << "Pend"
+                                                  << "0000"
                                                   << "PRINT/A6/DIRECT/CASH/-ID-BD-SC-TA.FRF";
-        QTest::newRow("impact roll final card") << "RPI" << true << final_ << "Card" << "1000"
+        QTest::newRow("impact roll final card") << "RPI" << true << final_ << "Card"
+                                                << "1000"
                                                 << "PRINT/RP/CARD/THANKS/+ID-BD-SC-TA.FRF";
-        QTest::newRow("roll ignores header and direct") << "RPT" << true << direct << "Cash" << "0011"
+        QTest::newRow("roll ignores header and direct") << "RPT" << true << direct << "Cash"
+                                                        << "0011"
                                                         << "PRINT/RPT/CASH/THANKS/-ID-BD+SC+TA.FRF";
-        QTest::newRow("mini first") << "MIN" << false << first << "Pend" << "1100"
+        QTest::newRow("mini first") << "MIN" << false << first << "Pend"
+                                    << "1100"
                                     << "PRINT/MIN/PLAIN/+ID+BD-SC-TA.FRF";
-        QTest::newRow("unknown paper is sheet A6") << "" << false << first << "Pend" << "0000"
+        QTest::newRow("unknown paper is sheet A6") << "" << false << first << "Pend"
+                                                   << "0000"
                                                    << "PRINT/A6/FIRST/-ID-BD-SC-TA.FRF";
-        QTest::newRow("lower-case paper size") << "rpt" << false << first << "Pend" << "0000"
+        QTest::newRow("lower-case paper size") << "rpt" << false << first << "Pend"
+                                               << "0000"
                                                << "PRINT/RPT/PLAIN/-ID-BD-SC-TA.FRF";
     }
     void templatePath() {
@@ -98,10 +116,14 @@ private Q_SLOTS:
         QTest::addColumn<double>("discount");
         QTest::addColumn<QString>("billDiscount");
         QTest::addColumn<QString>("name");
-        QTest::newRow("nothing") << 0.0 << "0" << "-ID-BD+SC-TA.FRF";
-        QTest::newRow("a free line alone makes +ID") << 100.0 << "0" << "+ID-BD+SC-TA.FRF";
-        QTest::newRow("item discount") << 12.5 << "0" << "+ID-BD+SC-TA.FRF";
-        QTest::newRow("bill discount") << 0.0 << "15" << "-ID+BD+SC-TA.FRF";
+        QTest::newRow("nothing") << 0.0 << "0"
+                                 << "-ID-BD+SC-TA.FRF";
+        QTest::newRow("a free line alone makes +ID") << 100.0 << "0"
+                                                     << "+ID-BD+SC-TA.FRF";
+        QTest::newRow("item discount") << 12.5 << "0"
+                                       << "+ID-BD+SC-TA.FRF";
+        QTest::newRow("bill discount") << 0.0 << "15"
+                                       << "-ID+BD+SC-TA.FRF";
     }
     void choiceReadsTheBill() {
         QFETCH(double, discount);
@@ -150,14 +172,16 @@ private Q_SLOTS:
     }
     void receiptText() {
         QFETCH(QString, folder);
-        const QJsonObject in = QJsonDocument::fromJson(readFile(folder + QStringLiteral("/input.json")).toUtf8()).object();
+        const QJsonObject in =
+            QJsonDocument::fromJson(readFile(folder + QStringLiteral("/input.json")).toUtf8()).object();
         QVERIFY2(!in.isEmpty(), "input.json is missing or not JSON");
         test::ReceiptFixture f;
         QVariantMap utility = in.value(QStringLiteral("utility")).toObject().toVariantMap();
         utility.insert(QStringLiteral("PaperSize"), in.value(QStringLiteral("paperSize")).toString());
         utility.insert(QStringLiteral("PrintHeader"), in.value(QStringLiteral("header")).toBool());
         f.setUtility(utility);
-        f.setTaxes(in.value(QStringLiteral("serviceChargeSwitch")).toBool(), in.value(QStringLiteral("taxSwitch")).toBool());
+        f.setTaxes(in.value(QStringLiteral("serviceChargeSwitch")).toBool(),
+                   in.value(QStringLiteral("taxSwitch")).toBool());
         f.state.settings.setMenuPricesActive = in.value(QStringLiteral("setMenusInUse")).toBool();
         const QVariantMap bill = in.value(QStringLiteral("bill")).toObject().toVariantMap();
         const QString number = bill.value(QStringLiteral("BillABillA")).toString();
@@ -168,9 +192,10 @@ private Q_SLOTS:
         auto other = f.folder.open();
         QStringList tablesSeen;
         f.sink.onSubmit = [&] {
-            tablesSeen << other->scalar(QStringLiteral("SELECT %1 FROM BillA WHERE BillABillA = ?")
-                                            .arg(SqlName(QStringLiteral("Table"))),
-                                        {number})
+            tablesSeen << other
+                              ->scalar(QStringLiteral("SELECT %1 FROM BillA WHERE BillABillA = ?")
+                                           .arg(SqlName(QStringLiteral("Table"))),
+                                       {number})
                               .toString();
         };
         auto s = f.services();
@@ -192,25 +217,31 @@ private Q_SLOTS:
         }
         QCOMPARE(actual, readFile(expectedPath));
         QCOMPARE(tablesSeen, QStringList{bill.value(QStringLiteral("Table")).toString()});
-        QCOMPARE(f.db->scalar(QStringLiteral("SELECT %1 FROM BillA").arg(SqlName(QStringLiteral("Table")))).toString(),
+        QCOMPARE(f.db->scalar(QStringLiteral("SELECT %1 FROM BillA").arg(SqlName(QStringLiteral("Table"))))
+                     .toString(),
                  bill.value(QStringLiteral("Table")).toString());
     }
 
     void paxAndSetMenuAreFieldsOnly() {
         test::ReceiptFixture f;
-        f.setUtility({{QStringLiteral("Delay"), QStringLiteral("1")}, {QStringLiteral("AdjNo"), QStringLiteral("* Set Menu")}});
+        f.setUtility({{QStringLiteral("Delay"), QStringLiteral("1")},
+                      {QStringLiteral("AdjNo"), QStringLiteral("* Set Menu")}});
         f.addBill(basicBill(QStringLiteral("26000002")), soupLine());
-        const ReportDataset data = ReceiptDataset(*f.db, QStringLiteral("26000002"), ReceiptOptions{true, true});
+        const ReportDataset data =
+            ReceiptDataset(*f.db, QStringLiteral("26000002"), ReceiptOptions{true, true});
         QCOMPARE(data.rowCount(), 1);
         QCOMPARE(data.value(0, QStringLiteral("Table")).toString(), QStringLiteral("12 / 4"));
         // No set-menu line: the note is empty on the receipt, and the stored note is left alone.
         QCOMPARE(data.value(0, QStringLiteral("AdjNo")).toString(), QString());
-        QCOMPARE(f.db->scalar(QStringLiteral("SELECT AdjNo FROM Utility")).toString(), QStringLiteral("* Set Menu"));
-        QCOMPARE(f.db->scalar(QStringLiteral("SELECT %1 FROM BillA").arg(SqlName(QStringLiteral("Table")))).toString(),
+        QCOMPARE(f.db->scalar(QStringLiteral("SELECT AdjNo FROM Utility")).toString(),
+                 QStringLiteral("* Set Menu"));
+        QCOMPARE(f.db->scalar(QStringLiteral("SELECT %1 FROM BillA").arg(SqlName(QStringLiteral("Table"))))
+                     .toString(),
                  QStringLiteral("12"));
         // Pax off: the label as stored; no pax recorded: no " / ".
         QCOMPARE(ReceiptDataset(*f.db, QStringLiteral("26000002"), ReceiptOptions{false, false})
-                     .value(0, QStringLiteral("Table")).toString(),
+                     .value(0, QStringLiteral("Table"))
+                     .toString(),
                  QStringLiteral("12"));
         QCOMPARE(PaxLabel(QStringLiteral("12"), QStringLiteral(" ")), QStringLiteral("12"));
     }
@@ -244,15 +275,18 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.messages[0].caption, QStringLiteral("  Printing stopped"));
         QVERIFY(f.prompter.messages[0].text.startsWith(
             QStringLiteral("Essential printing-files have been erased from your diskdrive!\n")));
-        QCOMPARE(f.db->scalar(QStringLiteral("SELECT %1 FROM BillA").arg(SqlName(QStringLiteral("Table")))).toString(),
+        QCOMPARE(f.db->scalar(QStringLiteral("SELECT %1 FROM BillA").arg(SqlName(QStringLiteral("Table"))))
+                     .toString(),
                  QStringLiteral("12"));
     }
 
     void templateNamesAreFoundWhateverTheirCase() {
         test::ReceiptFixture f;
         const QString dir = f.folder.path() + QStringLiteral("PRINT/RPT/PLAIN/");
-        QVERIFY(QFile::rename(dir + QStringLiteral("-ID-BD-SC-TA.FRF"), dir + QStringLiteral("-id-bd-sc-ta.frf")));
-        QVERIFY(QDir().rename(f.folder.path() + QStringLiteral("PRINT/RPT"), f.folder.path() + QStringLiteral("PRINT/rpt")));
+        QVERIFY(QFile::rename(dir + QStringLiteral("-ID-BD-SC-TA.FRF"),
+                              dir + QStringLiteral("-id-bd-sc-ta.frf")));
+        QVERIFY(QDir().rename(f.folder.path() + QStringLiteral("PRINT/RPT"),
+                              f.folder.path() + QStringLiteral("PRINT/rpt")));
         f.addBill(basicBill(QStringLiteral("26000006")), soupLine());
         auto s = f.services();
         QCOMPARE(PrintBill1(s, QStringLiteral("26000006")), PrintOutcome::Printed);
@@ -284,7 +318,8 @@ private Q_SLOTS:
         }
         if (jobs == 2) {
             QCOMPARE(f.prompter.messages.size(), size_t(1));
-            QCOMPARE(f.prompter.messages[0].text, QStringLiteral("Please insert an empty sheet in the printer and press [OK]     "));
+            QCOMPARE(f.prompter.messages[0].text,
+                     QStringLiteral("Please insert an empty sheet in the printer and press [OK]     "));
             QCOMPARE(f.prompter.messages[0].caption, QStringLiteral("  2nd Copy of Invoice"));
         } else {
             QVERIFY(f.prompter.messages.empty());
@@ -304,10 +339,11 @@ private Q_SLOTS:
 
     void customerStatementShowsTodaysLines() {
         test::ReceiptFixture f;
-        f.insert(QStringLiteral("StackedBill"), {{QStringLiteral("Customer"), QStringLiteral("Janssen")},
-                                                {QStringLiteral("MaxCredit"), QStringLiteral("500.00")},
-                                                {QStringLiteral("TotalCredit"), QStringLiteral("120.00")},
-                                                {QStringLiteral("AvailableCredit"), QStringLiteral("380.00")}});
+        f.insert(QStringLiteral("StackedBill"),
+                 {{QStringLiteral("Customer"), QStringLiteral("Janssen")},
+                  {QStringLiteral("MaxCredit"), QStringLiteral("500.00")},
+                  {QStringLiteral("TotalCredit"), QStringLiteral("120.00")},
+                  {QStringLiteral("AvailableCredit"), QStringLiteral("380.00")}});
         QVariantMap bill = basicBill(QStringLiteral("26000009"));
         bill.insert(QStringLiteral("VIP"), true);
         bill.insert(QStringLiteral("StackerBill"), QStringLiteral("Janssen"));

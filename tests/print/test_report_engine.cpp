@@ -51,28 +51,39 @@ private Q_SLOTS:
     void linesAreLaidOutToTheWidth_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("amount pushed right") << "text {Item}{>}{Price:money}" << "Fish and Chips          1,234.50";
+        QTest::newRow("amount pushed right") << "text {Item}{>}{Price:money}"
+                                             << "Fish and Chips          1,234.50";
         QTest::newRow("fixed widths") << "text {Quantity:qty:>3} {Item:<6}|{Price:money:10}|"
                                       << "  2 Fish a|  1,234.50|";
-        QTest::newRow("centered field") << "text [{Quantity:number:^5}]" << "[  2  ]";
-        QTest::newRow("centered line") << "center * {Item} *" << "       * Fish and Chips *";
-        QTest::newRow("right line") << "right Table {Quantity}" << "                         Table 2";
+        QTest::newRow("centered field") << "text [{Quantity:number:^5}]"
+                                        << "[  2  ]";
+        QTest::newRow("centered line") << "center * {Item} *"
+                                       << "       * Fish and Chips *";
+        QTest::newRow("right line") << "right Table {Quantity}"
+                                    << "                         Table 2";
         QTest::newRow("left side gives way to the amount")
-            << "text A very long description of the dish{>}{Price:money}" << "A very long description 1,234.50";
-        QTest::newRow("amount never cut") << "text {Price:money:3}" << "1,234.50";
-        QTest::newRow("braces") << "text {{Item}} is {Item:upper}" << "{Item} is FISH AND CHIPS";
+            << "text A very long description of the dish{>}{Price:money}"
+            << "A very long description 1,234.50";
+        QTest::newRow("amount never cut") << "text {Price:money:3}"
+                                          << "1,234.50";
+        QTest::newRow("braces") << "text {{Item}} is {Item:upper}"
+                                << "{Item} is FISH AND CHIPS";
         QTest::newRow("printing time") << "text {#now:date} {#now:time} {#now:date=dd MMM yyyy}"
                                        << "14/03/2026 21:15 14 Mar 2026";
-        QTest::newRow("rule") << "rule =" << "================================";
-        QTest::newRow("blank") << "blank" << "";
-        QTest::newRow("keeps blanks after the keyword") << "text    indented" << "   indented";
+        QTest::newRow("rule") << "rule ="
+                              << "================================";
+        QTest::newRow("blank") << "blank"
+                               << "";
+        QTest::newRow("keeps blanks after the keyword") << "text    indented"
+                                                        << "   indented";
         QTest::newRow("long centred line wraps at blanks")
             << "center Happy hour every day from 17:00 until 19:00 at the bar"
             << "Happy hour every day from 17:00\n     until 19:00 at the bar";
         QTest::newRow("long plain line wraps") << "text {Item} {Item} {Item}"
                                                << "Fish and Chips Fish and Chips\nFish and Chips";
         QTest::newRow("a word longer than the line is cut")
-            << "text Supercalifragilisticexpialidocious-{Item}" << "Supercalifragilisticexpialidocio\nus-Fish and Chips";
+            << "text Supercalifragilisticexpialidocious-{Item}"
+            << "Supercalifragilisticexpialidocio\nus-Fish and Chips";
     }
     void linesAreLaidOutToTheWidth() {
         QFETCH(QString, line);
@@ -87,17 +98,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("row");
         QTest::addColumn<bool>("printed");
-        QTest::newRow("amount above zero") << "Price > 0" << "Soup;1;6.50" << true;
-        QTest::newRow("zero amount is false") << "Price" << "Soup;1;0.00" << false;
-        QTest::newRow("non-zero amount is true") << "Price" << "Soup;1;0.01" << true;
-        QTest::newRow("between") << "Quantity > 0 and Quantity < 100" << "Soup;100;1" << false;
-        QTest::newRow("or") << "Quantity = 3 or Item = 'soup'" << "Soup;1;1" << true;
-        QTest::newRow("text is compared without case") << "Item != \"SOUP\"" << "Soup;1;1" << false;
-        QTest::newRow("not") << "not Group" << "Soup;1;1;" << true;
-        QTest::newRow("blank text is false") << "Group" << "Soup;1;1;  " << false;
-        QTest::newRow("parentheses") << "not (Quantity >= 2 and Price < 5)" << "Soup;2;4.99" << false;
-        QTest::newRow("sum") << "sum(Price) != 0" << "Soup;1;0.00" << false;
-        QTest::newRow("unknown column is empty") << "Nothing" << "Soup;1;1" << false;
+        QTest::newRow("amount above zero") << "Price > 0"
+                                           << "Soup;1;6.50" << true;
+        QTest::newRow("zero amount is false") << "Price"
+                                              << "Soup;1;0.00" << false;
+        QTest::newRow("non-zero amount is true") << "Price"
+                                                 << "Soup;1;0.01" << true;
+        QTest::newRow("between") << "Quantity > 0 and Quantity < 100"
+                                 << "Soup;100;1" << false;
+        QTest::newRow("or") << "Quantity = 3 or Item = 'soup'"
+                            << "Soup;1;1" << true;
+        QTest::newRow("text is compared without case") << "Item != \"SOUP\""
+                                                       << "Soup;1;1" << false;
+        QTest::newRow("not") << "not Group"
+                             << "Soup;1;1;" << true;
+        QTest::newRow("blank text is false") << "Group"
+                                             << "Soup;1;1;  " << false;
+        QTest::newRow("parentheses") << "not (Quantity >= 2 and Price < 5)"
+                                     << "Soup;2;4.99" << false;
+        QTest::newRow("sum") << "sum(Price) != 0"
+                             << "Soup;1;0.00" << false;
+        QTest::newRow("unknown column is empty") << "Nothing"
+                                                 << "Soup;1;1" << false;
     }
     void conditionsDecideWhichLinesPrint() {
         QFETCH(QString, condition);
@@ -123,32 +145,33 @@ private Q_SLOTS:
                                             "rule\n"
                                             "text {count()} lines{>}{sum(Price):money}\n");
         // Group values are compared without regard to case; the footer reads the group's last row.
-        const ReportDataset data = lines({QStringLiteral("Soup;1;6.50;Food"), QStringLiteral("Steak;1;26.90;food"),
-                                          QStringLiteral("Cola;2;6.40;Drinks")});
-        QCOMPARE(render(body, data),
-                 QStringLiteral("            Sales\n"
-                                "Item                    Amount\n"
-                                "== Food (2) ==\n"
-                                "Soup                      6.50\n"
-                                "Steak                    26.90\n"
-                                "food total               33.40\n"
-                                "== Drinks (1) ==\n"
-                                "Cola                      6.40\n"
-                                "Drinks total              6.40\n"
-                                "------------------------------\n"
-                                "3 lines                  39.80\n"));
+        const ReportDataset data =
+            lines({QStringLiteral("Soup;1;6.50;Food"), QStringLiteral("Steak;1;26.90;food"),
+                   QStringLiteral("Cola;2;6.40;Drinks")});
+        QCOMPARE(render(body, data), QStringLiteral("            Sales\n"
+                                                    "Item                    Amount\n"
+                                                    "== Food (2) ==\n"
+                                                    "Soup                      6.50\n"
+                                                    "Steak                    26.90\n"
+                                                    "food total               33.40\n"
+                                                    "== Drinks (1) ==\n"
+                                                    "Cola                      6.40\n"
+                                                    "Drinks total              6.40\n"
+                                                    "------------------------------\n"
+                                                    "3 lines                  39.80\n"));
     }
 
     void emptyDatasetPrintsHeadersOnly() {
-        const QString text = render(QStringLiteral("[ReportHeader]\ntext Title {Item}\n[Detail]\ntext {Item}\n"
-                                                   "[Summary]\ntext {count()} {sum(Price):money}\n"),
-                                    ReportDataset({QStringLiteral("Item"), QStringLiteral("Price")}));
+        const QString text =
+            render(QStringLiteral("[ReportHeader]\ntext Title {Item}\n[Detail]\ntext {Item}\n"
+                                  "[Summary]\ntext {count()} {sum(Price):money}\n"),
+                   ReportDataset({QStringLiteral("Item"), QStringLiteral("Price")}));
         QCOMPARE(text, QStringLiteral("Title\n0 0.00\n"));
     }
 
     void csvExportSeparatesPiecesBySemicolons() {
-        const ReportTemplate t =
-            parse(QStringLiteral("page A5\n[Detail]\ntext {Item}{>}{Quantity:qty} x {Price:money}\nrule\nblank\n"));
+        const ReportTemplate t = parse(
+            QStringLiteral("page A5\n[Detail]\ntext {Item}{>}{Quantity:qty} x {Price:money}\nrule\nblank\n"));
         ReportDataset d({QStringLiteral("Item"), QStringLiteral("Quantity"), QStringLiteral("Price")});
         d.appendRow({QStringLiteral("Fish; Chips"), 2.0, QVariant::fromValue(Money::fromCents(123450))});
         d.appendRow({QStringLiteral("Tea \"Earl\""), 1.0, QVariant::fromValue(Money::fromCents(280))});
@@ -204,7 +227,8 @@ private Q_SLOTS:
         QCOMPARE(prompter.messages[0].caption, QStringLiteral("  Printing stopped"));
         const QStringList message = prompter.messages[0].text.split(QLatin1Char('\n'));
         QCOMPARE(message.size(), 2);
-        QCOMPARE(message[0], QStringLiteral("Essential printing-files have been erased from your diskdrive!"));
+        QCOMPARE(message[0],
+                 QStringLiteral("Essential printing-files have been erased from your diskdrive!"));
     }
 
     void damagedTemplateSaysWhere() {
@@ -245,17 +269,20 @@ private Q_SLOTS:
     }
 
     void rollJobIsRawWithCharacterSetAndCut() {
-        const ReportTemplate t = parse(QStringLiteral("page 80mm\n[Detail]\nbold big text {Item}{>}{Price:money}\n"));
+        const ReportTemplate t =
+            parse(QStringLiteral("page 80mm\n[Detail]\nbold big text {Item}{>}{Price:money}\n"));
         ReportDataset data({QStringLiteral("Item"), QStringLiteral("Price")});
         data.appendRow({QStringLiteral("Crème brûlée €"), QVariant::fromValue(Money::fromCents(690))});
         test::RecordingPrintSink sink;
         sink.printers = {QStringLiteral("Thermal")};
         sink.defaultName = QStringLiteral("Thermal");
         test::ScriptedPrompter prompter;
-        QCOMPARE(PrintReport(ReportLayout(t, data, kPrintedAt), QString(), sink, prompter), PrintOutcome::Printed);
+        QCOMPARE(PrintReport(ReportLayout(t, data, kPrintedAt), QString(), sink, prompter),
+                 PrintOutcome::Printed);
         QCOMPARE(sink.jobs.size(), size_t(1));
         QCOMPARE(sink.jobs[0].format, PrintSink::Format::Raw);
-        const QByteArray expected = QByteArrayLiteral("\x1b@\x1bt\x10") + QByteArrayLiteral("\x1b\x45\x01\x1d!\x01") +
+        const QByteArray expected = QByteArrayLiteral("\x1b@\x1bt\x10") +
+                                    QByteArrayLiteral("\x1b\x45\x01\x1d!\x01") +
                                     QByteArrayLiteral("Cr\xe8me br\xfbl\xe9\x65 \x80") + QByteArray(24, ' ') +
                                     QByteArrayLiteral("6.90\n\x1d!\x00\x1b\x45\x00\x1dVB\x04");
         QCOMPARE(sink.jobs[0].document, expected);

@@ -52,7 +52,9 @@ private Q_SLOTS:
         w.findChild<QComboBox*>(QStringLiteral("zoomBox"))->setCurrentIndex(4); // 200 %
         QCOMPARE(w.zoom(), 200);
         QVERIFY(qAbs(firstPage().width() - 2 * normal.width()) <= 2);
-        QVERIFY(w.findChild<QLabel*>(QStringLiteral("status"))->text().startsWith(QStringLiteral("%1 page(s)").arg(w.pageCount())));
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("status"))
+                    ->text()
+                    .startsWith(QStringLiteral("%1 page(s)").arg(w.pageCount())));
     }
 
     void findsLineAfterLine() {
@@ -62,14 +64,18 @@ private Q_SLOTS:
         QTest::keyClicks(edit, QStringLiteral("dish 5"));
         QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("findButton")), Qt::LeftButton);
         QCOMPARE(w.foundPage(), 0);
-        QVERIFY(w.pages().pageLines(w.foundPage())[size_t(w.foundLine())].text.startsWith(QStringLiteral("Dish 5")));
+        QVERIFY(w.pages().pageLines(w.foundPage())[size_t(w.foundLine())].text.startsWith(
+            QStringLiteral("Dish 5")));
         // "Dish 50" and later lines lie on a later page.
         QVERIFY(w.findNext(QStringLiteral("dish 5")));
         QVERIFY(w.findNext(QStringLiteral("DISH 5")));
         QVERIFY(w.foundPage() >= 1);
-        QVERIFY(w.findChild<QLabel*>(QStringLiteral("status"))->text().contains(QStringLiteral("Found on page")));
+        QVERIFY(
+            w.findChild<QLabel*>(QStringLiteral("status"))->text().contains(QStringLiteral("Found on page")));
         QVERIFY(!w.findNext(QStringLiteral("Lobster")));
-        QVERIFY(w.findChild<QLabel*>(QStringLiteral("status"))->text().contains(QStringLiteral("\"Lobster\" not found")));
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("status"))
+                    ->text()
+                    .contains(QStringLiteral("\"Lobster\" not found")));
     }
 
     void exportsTextCsvAndPdf() {
@@ -90,7 +96,8 @@ private Q_SLOTS:
         const QByteArray text = read("list.txt");
         QVERIFY(text.startsWith("Item"));
         QVERIFY(text.contains("Dish 3                                  3.50\n"));
-        QCOMPARE(read("list.csv"), QByteArray("Item;Price\r\nDish 1;1.50\r\nDish 2;2.50\r\nDish 3;3.50\r\nPage;1\r\n"));
+        QCOMPARE(read("list.csv"),
+                 QByteArray("Item;Price\r\nDish 1;1.50\r\nDish 2;2.50\r\nDish 3;3.50\r\nPage;1\r\n"));
         QVERIFY(read("list.pdf").startsWith("%PDF"));
     }
 
@@ -104,7 +111,8 @@ private Q_SLOTS:
     void missingTemplateShowsNoPreview() {
         QTemporaryDir dir;
         test::ScriptedPrompter prompter;
-        QVERIFY(!PreviewReport(dir.path(), QStringLiteral("PRINT/REPORTS/TR01.FRF"), items(1), kAt, prompter, nullptr));
+        QVERIFY(!PreviewReport(dir.path(), QStringLiteral("PRINT/REPORTS/TR01.FRF"), items(1), kAt, prompter,
+                               nullptr));
         QCOMPARE(prompter.messages.size(), size_t(1));
         QCOMPARE(prompter.messages[0].caption, QStringLiteral("  Printing stopped"));
     }
