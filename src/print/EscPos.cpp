@@ -7,16 +7,13 @@ namespace vantorel {
 QByteArray EscPosJob(const ReportLayout& layout) {
     QByteArray job = EscPos::Initialize + EscPos::CodePage1252;
     for (const LaidLine& line : layout.continuousLines()) {
-        if (line.bold)
-            job += EscPos::BoldOn;
-        if (line.big)
-            job += EscPos::DoubleHeightOn;
+        const bool styled = line.bold || line.big;
+        if (styled)
+            job += EscPos::PrintMode(line.bold, line.big);
         job += EncodeCp1252(line.text);
         job += '\n';
-        if (line.big)
-            job += EscPos::NormalSize;
-        if (line.bold)
-            job += EscPos::BoldOff;
+        if (styled)
+            job += EscPos::PrintMode(false, false);
     }
     job += EscPos::FeedAndCut;
     return job;

@@ -65,6 +65,8 @@ PrintOutcome PrintReceipt(PrintServices& s, const QString& bill, ReceiptStage st
     if (!tmpl)
         return PrintOutcome::MissingTemplate;
     const ReportDataset data = ReceiptDataset(s.db, bill, optionsFrom(utility, s.state));
+    if (data.isEmpty())
+        return PrintOutcome::NotWanted; // a void bill, or one without lines: no empty receipt
     const QString printer = utility.text(QStringLiteral("Printer"));
     const PrintOutcome first = printOnce(s, *tmpl, data, printer);
     if (first != PrintOutcome::Printed)

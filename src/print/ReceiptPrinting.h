@@ -11,8 +11,10 @@ namespace vantorel {
 ReceiptChoice ChooseReceipt(PrintServices& services, const QString& bill, ReceiptStage stage);
 
 // Prints a receipt for a stored bill on the receipt printer (Utility.Printer). Nothing happens while
-// receipts are off. A missing template tells the user and prints nothing. After a direct payment with two
-// copies set, the user is asked to insert an empty sheet and a second copy follows. The bill is only read.
+// receipts are off, nor for a void bill or one without lines. A missing template tells the user and prints
+// nothing. After a direct payment with two copies set, the user is asked to insert an empty sheet and a
+// second copy follows. The bill is only read. Whether a final receipt is wanted at all (BillA.PrintBill,
+// "Print final bill?") is the caller's question.
 PrintOutcome PrintReceipt(PrintServices& services, const QString& bill, ReceiptStage stage);
 
 // The first receipt, printed after the first print of the bill is committed.

@@ -246,11 +246,14 @@ private Q_SLOTS:
         QCOMPARE(PaxLabel(QStringLiteral("12"), QStringLiteral(" ")), QStringLiteral("12"));
     }
 
-    void voidBillHasNoLines() {
+    void voidBillPrintsNothing() {
         test::ReceiptFixture f;
         f.addBill(basicBill(QStringLiteral("26000003")), soupLine());
         f.db->exec(QStringLiteral("UPDATE BillA SET %1 = ?").arg(SqlName(QStringLiteral("Void"))), {true});
         QCOMPARE(ReceiptDataset(*f.db, QStringLiteral("26000003"), {}).rowCount(), 0);
+        auto s = f.services();
+        QCOMPARE(PrintBill1(s, QStringLiteral("26000003")), PrintOutcome::NotWanted);
+        QVERIFY(f.sink.jobs.empty());
     }
 
     void receiptsOffPrintNothing() {
