@@ -58,16 +58,16 @@ Segment parseField(const QString& inside) {
     s.kind = Segment::Kind::Field;
     QString expr = body;
     QString format;
-    QString spec;
+    QString sizing;
     const qsizetype colon = body.indexOf(QLatin1Char(':'));
     if (colon >= 0) {
         expr = body.left(colon).trimmed();
         QString rest = body.mid(colon + 1);
-        static const QRegularExpression specPattern(QStringLiteral("^[<>^]?[0-9]*$"));
+        static const QRegularExpression sizingPattern(QStringLiteral("^[<>^]?[0-9]*$"));
         const qsizetype last = rest.lastIndexOf(QLatin1Char(':'));
         const QString tail = last >= 0 ? rest.mid(last + 1) : rest;
-        if (!tail.isEmpty() && specPattern.match(tail).hasMatch()) {
-            spec = tail;
+        if (!tail.isEmpty() && sizingPattern.match(tail).hasMatch()) {
+            sizing = tail;
             format = last >= 0 ? rest.left(last) : QString();
         } else {
             format = rest;
@@ -100,15 +100,15 @@ Segment parseField(const QString& inside) {
     s.format = parseFormat(format.trimmed());
 
     s.align = isNumericFormat(s.format.kind) ? Segment::Align::Right : Segment::Align::Left;
-    if (!spec.isEmpty()) {
-        const QChar a = spec[0];
+    if (!sizing.isEmpty()) {
+        const QChar a = sizing[0];
         if (a == QLatin1Char('<'))
             s.align = Segment::Align::Left;
         else if (a == QLatin1Char('>'))
             s.align = Segment::Align::Right;
         else if (a == QLatin1Char('^'))
             s.align = Segment::Align::Center;
-        const QString digits = a.isDigit() ? spec : spec.mid(1);
+        const QString digits = a.isDigit() ? sizing : sizing.mid(1);
         s.width = digits.isEmpty() ? 0 : digits.toInt();
     }
     return s;
