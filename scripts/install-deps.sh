@@ -29,6 +29,7 @@ PACKAGES=(
   fonts-liberation
   xvfb xdotool imagemagick
   python3
+  postgresql
 )
 
 need_install() {

@@ -1,12 +1,16 @@
 #include "Compaction.h"
 
+#include "ConnectionString.h"
 #include "DatabaseError.h"
+#include "PostgresDriver.h"
 #include "DatabaseKey.h"
 #include "FileLock.h"
 #include "SqlCipherDriver.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -66,6 +70,47 @@ bool CompactDatabaseFile(const QString& path) {
     }
     syncPath(QFileInfo(path).absolutePath(), true);
     return true;
+}
+
+bool CompactDatabase(const ConnectionString& where) {
+    if (where.engine == ConnectionString::Engine::SqlCipher)
+        return CompactDatabaseFile(where.filePath);
+    try {
+        auto pg = PostgresDriver::open(where.server.conninfo());
+        pg->execute(QStringLiteral("VACUUM ANALYZE"), {});
+        return true;
+    } catch (const DatabaseError&) {
+        return false;
+    }
+}
+
+BackupResult BackupDatabase(const ConnectionString& where, const QString& target) {
+    const QString partial = target + QStringLiteral(".partial");
+    QFile::remove(partial);
+    if (where.engine == ConnectionString::Engine::SqlCipher) {
+        FileLock exclusive(where.filePath, FileLock::Mode::Exclusive);
+        if (!exclusive.isLocked() || !QFile::copy(where.filePath, partial) || !syncPath(partial, false)) {
+            QFile::remove(partial);
+            return BackupResult::Failed;
+        }
+    } else {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pg_dump"));
+        if (tool.isEmpty())
+            return BackupResult::SkippedNoTool;
+        QProcess dump;
+        dump.start(tool, {QStringLiteral("--format=custom"), QStringLiteral("--file=") + partial,
+                          QStringLiteral("--dbname=") + where.server.conninfo()});
+        if (!dump.waitForFinished(-1) || dump.exitStatus() != QProcess::NormalExit || dump.exitCode() != 0) {
+            QFile::remove(partial);
+            return BackupResult::Failed;
+        }
+    }
+    QFile::remove(target);
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(partial);
+        return BackupResult::Failed;
+    }
+    return BackupResult::Written;
 }
 
 } // namespace vantorel

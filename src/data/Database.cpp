@@ -3,6 +3,8 @@
 #include "ConnectionString.h"
 #include "DatabaseError.h"
 #include "Schema.h"
+#include "UnitOfWork.h"
+#include "PostgresDriver.h"
 #include "SqlCipherDriver.h"
 
 #include <QFileInfo>
@@ -21,21 +23,50 @@ Database::~Database() {
 }
 
 std::unique_ptr<Database> Database::open(const ConnectionString& where) {
-    auto db = std::make_unique<Database>(SqlCipherDriver::open(where.filePath, false));
+    std::unique_ptr<Database> db;
+    if (where.engine == ConnectionString::Engine::Postgres) {
+        auto driver = PostgresDriver::open(where.server.conninfo());
+        PostgresDriver& pg = *driver;
+        db = std::make_unique<Database>(std::move(driver));
+        if (db->driver().schemaVersion() == CurrentSchemaVersion)
+            pg.makeScratchTablesPrivate();
+    } else {
+        db = std::make_unique<Database>(SqlCipherDriver::open(where.filePath, false));
+    }
     const int version = db->driver().schemaVersion();
     if (version != CurrentSchemaVersion)
         throw DatabaseError(QStringLiteral("The database %1 has schema version %2; this program needs version %3.")
-                                .arg(where.filePath)
+                                .arg(where.toString())
                                 .arg(version)
                                 .arg(CurrentSchemaVersion));
     return db;
 }
 
-std::unique_ptr<Database> Database::create(const ConnectionString& where) {
+std::unique_ptr<Database> Database::create(const ConnectionString& where,
+                                           const std::function<void(Database&)>& fill) {
+    auto build = [&](Database& db) {
+        UnitOfWork work(db);
+        CreateSchema(db);
+        if (fill)
+            fill(db);
+        work.commit();
+    };
+    std::unique_ptr<Database> db;
+    if (where.engine == ConnectionString::Engine::Postgres) {
+        auto driver = PostgresDriver::open(where.server.conninfo());
+        PostgresDriver& pg = *driver;
+        db = std::make_unique<Database>(std::move(driver));
+        if (!db->driver().tableNames().isEmpty())
+            throw DatabaseError(QStringLiteral("%1 already holds tables; it was left unchanged.").arg(where.toString()));
+        pg.prepareNewDatabase();
+        build(*db);
+        pg.makeScratchTablesPrivate();
+        return db;
+    }
     if (QFileInfo::exists(where.filePath))
         throw DatabaseError(QStringLiteral("A database already exists at %1.").arg(where.filePath));
-    auto db = std::make_unique<Database>(SqlCipherDriver::open(where.filePath, true));
-    CreateSchema(*db);
+    db = std::make_unique<Database>(SqlCipherDriver::open(where.filePath, true));
+    build(*db);
     return db;
 }
 

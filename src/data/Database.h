@@ -23,8 +23,10 @@ public:
     // Opens what the connection string names; throws DatabaseError when it cannot be opened,
     // the key is wrong, or the file is not a database of this program.
     static std::unique_ptr<Database> open(const ConnectionString& where);
-    // Creates a new, empty database with the schema. Refuses an existing file.
-    static std::unique_ptr<Database> create(const ConnectionString& where);
+    // Creates a new database with the schema and, in the same transaction, the rows fill writes.
+    // Refuses an existing file or a server database that already holds tables.
+    static std::unique_ptr<Database> create(const ConnectionString& where,
+                                            const std::function<void(Database&)>& fill = {});
 
     Rows query(const QString& sql, const QVariantList& params = {});
     std::optional<Row> queryOne(const QString& sql, const QVariantList& params = {});

@@ -31,11 +31,15 @@ public:
     virtual void rollback() = 0;
 
     // Schema support.
+    // How a table, column or index name is written when it is created.
+    virtual QString createName(const QString& name) const = 0;
     virtual QString columnDefinition(const ColumnDef& column) const = 0;
     virtual QStringList tableNames() = 0;
     virtual QStringList columnNames(const QString& table) = 0;
     virtual int schemaVersion() = 0;
     virtual void setSchemaVersion(int version) = 0;
+    // After rows were copied in with their own numbers: new rows continue after the highest.
+    virtual void continueAutoNumber(const QString& table, const QString& column) = 0;
 };
 
 } // namespace vantorel

@@ -4,11 +4,11 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "FunctionCodes.h"
-#include "IniFile.h"
 #include "Money.h"
 #include "OwnerCode.h"
 #include "SqlNames.h"
 #include "UnitOfWork.h"
+#include "WorkstationIni.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -38,21 +38,19 @@ void checkOwner(const NewDataFolderOptions& o) {
         throw SetupError(QStringLiteral("The owner's ID must be four digits and must not start with 0."));
 }
 
-void writeIniDefaults(const QString& path) {
-    if (QFileInfo::exists(path))
+void writeIniDefaults(const QString& folder) {
+    const WorkstationIni ini(folder);
+    if (QFileInfo::exists(ini.path()))
         return;
-    const IniFile ini(path);
-    const QString cash = QStringLiteral("DO NOT CHANGE THIS SETTING");
-    ini.write(cash, QStringLiteral("SUMINI"), QStringLiteral("0.00"));
-    ini.write(cash, QStringLiteral("PROGINI"), QStringLiteral("0"));
-    const QString printers = QStringLiteral("Printers");
-    ini.write(printers, QStringLiteral("Kitchen"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("KType"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("Bar"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("BType"), QStringLiteral("None"));
-    ini.write(printers, QStringLiteral("Invoice"), QString());
-    ini.write(printers, QStringLiteral("IType"), QString());
-    ini.write(printers, QStringLiteral("CopyIvoice"), QStringLiteral("No"));
+    ini.setCarriedCash(Money());
+    ini.setStartupCashTyped(false);
+    ini.setKitchenPrinter(QStringLiteral("None"));
+    ini.setKitchenPrinterType(QStringLiteral("None"));
+    ini.setBarPrinter(QStringLiteral("None"));
+    ini.setBarPrinterType(QStringLiteral("None"));
+    ini.setInvoicePrinter(QString());
+    ini.setInvoicePrinterType(QString());
+    ini.setCopyTotalsToInvoicePrinter(false);
 }
 
 // The templates built into the program; a file the folder already has is kept, so an owner's own layouts
@@ -75,7 +73,42 @@ void copyDefaultPrintFiles(const QDir& dir) {
     }
 }
 
+void makeFoldersAndIni(const QDir& dir, const ServerSettings& server) {
+    for (const QString& sub : kFolders) {
+        if (!dir.mkpath(sub))
+            throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
+    }
+    copyDefaultPrintFiles(dir);
+    try {
+        writeIniDefaults(dir.absolutePath() + QLatin1Char('/'));
+        if (!server.isEmpty())
+            WriteServerSettings(dir.absolutePath(), server);
+    } catch (const std::runtime_error& e) {
+        throw SetupError(QString::fromStdString(e.what()));
+    }
+}
+
+void createOnServer(const QDir& dir, const NewDataFolderOptions& options) {
+    if (!QFileInfo(dir.absolutePath()).isWritable())
+        throw SetupError(QStringLiteral("The folder %1 is not writable.").arg(dir.absolutePath()));
+    try {
+        // Schema and rows are one transaction on the server: a failure leaves the database empty.
+        Database::create(ConnectionString::onServer(options.server),
+                         [&](Database& db) { InsertStarterRows(db, options); });
+    } catch (const DatabaseError& e) {
+        throw SetupError(e.message());
+    }
+    makeFoldersAndIni(dir, options.server);
+}
+
 } // namespace
+
+void MakeDataFolderLayout(const QString& folder, const ServerSettings& server) {
+    QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    makeFoldersAndIni(dir, server);
+}
 
 void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
     UnitOfWork work(db);
@@ -134,6 +167,10 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder))
         throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    if (!options.server.isEmpty()) {
+        createOnServer(dir, options);
+        return;
+    }
     const QString dbPath = LiveDatabasePath(dir.absolutePath());
     if (QFileInfo::exists(dbPath))
         throw SetupError(QStringLiteral("%1 already holds a database; it was left unchanged.").arg(dbPath));
@@ -149,8 +186,7 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     removePartial();
     try {
         {
-            auto db = Database::create(ConnectionString{partial});
-            InsertStarterRows(*db, options);
+            Database::create(ConnectionString::file(partial), [&](Database& db) { InsertStarterRows(db, options); });
         }
         if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(dbPath).constData()) != 0)
             throw SetupError(QStringLiteral("Cannot move the new database into place at %1.").arg(dbPath));
@@ -162,16 +198,7 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
         removePartial();
         throw;
     }
-    for (const QString& sub : kFolders) {
-        if (!dir.mkpath(sub))
-            throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
-    }
-    copyDefaultPrintFiles(dir);
-    try {
-        writeIniDefaults(dir.filePath(QStringLiteral("Vantorel.ini")));
-    } catch (const std::runtime_error& e) {
-        throw SetupError(QString::fromStdString(e.what()));
-    }
+    makeFoldersAndIni(dir, {});
 }
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConnectionString.h"
+
 #include <QDateTime>
 #include <QString>
 #include <stdexcept>
@@ -22,12 +24,20 @@ struct NewDataFolderOptions {
     QString ownerName = QStringLiteral("Owner");
     QString ownerId = QStringLiteral("1234");
     QDateTime now = QDateTime::currentDateTime();
+    // When set, the database is made on this server instead of the folder's own file, and the folder's
+    // Vantorel.ini names it.
+    ServerSettings server;
 };
 
 // Makes a new data folder: the database with its starter rows (and the demo business when asked),
-// Vantorel.ini and the working folders. Refuses an existing database and bad owner details with a
-// SetupError; on any failure nothing of the new database is left behind.
+// Vantorel.ini and the working folders. Refuses an existing database (a file in the folder, or a server
+// database that already holds tables) and bad owner details with a SetupError; on any failure nothing of
+// the new database is left behind.
 void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options);
+
+// The working folders and Vantorel.ini of a data folder (existing ones are kept); with a server, the INI
+// names it.
+void MakeDataFolderLayout(const QString& folder, const ServerSettings& server);
 
 // The rows every new database starts with: settings, taxes, card companies, function codes, the owner.
 void InsertStarterRows(Database& db, const NewDataFolderOptions& options);

@@ -168,15 +168,15 @@ void CreateSchema(Database& db) {
         QStringList cols;
         for (const ColumnDef& col : t.columns)
             cols << driver.columnDefinition(col);
-        db.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(SqlName(t.name), cols.join(QStringLiteral(", "))));
+        db.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(driver.createName(t.name), cols.join(QStringLiteral(", "))));
         int n = 0;
         for (const IndexDef& index : t.indexes) {
             QStringList quoted;
             for (const QString& col : index.columns)
-                quoted << SqlName(col);
+                quoted << driver.createName(col);
             db.exec(QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
                         .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(),
-                             SqlName(QStringLiteral("ix_%1_%2").arg(t.name.toLower()).arg(++n)), SqlName(t.name),
+                             QStringLiteral("ix_%1_%2").arg(t.name.toLower()).arg(++n), driver.createName(t.name),
                              quoted.join(QStringLiteral(", "))));
         }
     }

@@ -177,6 +177,8 @@ std::unique_ptr<SqlCipherDriver> SqlCipherDriver::openImpl(const QString& path, 
             QStringLiteral("The database file %1 could not be opened: %2").arg(path, errorText(raw, rc)));
     d->m_lock = std::move(fileLock);
 
+    // A wrong key is reported by the exception below; the library's own log would only repeat it on stderr.
+    d->execPlain("PRAGMA cipher_log_level = NONE;");
     const QByteArray keyPragma = "PRAGMA key = " + DatabaseKeyPragmaValue() + ";";
     d->execPlain(keyPragma.constData());
     // A build against plain SQLite would accept the key pragma silently and write an unencrypted file.
@@ -378,7 +380,7 @@ void SqlCipherDriver::rollback() {
 }
 
 QString SqlCipherDriver::columnDefinition(const ColumnDef& column) const {
-    const QString name = SqlName(column.name);
+    const QString name = createName(column.name);
     switch (column.type) {
     case ColumnType::Text:
         return name + QStringLiteral(" TEXT COLLATE NOCASE DEFAULT ''");
@@ -396,6 +398,11 @@ QString SqlCipherDriver::columnDefinition(const ColumnDef& column) const {
         return name + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
     }
     return name;
+}
+
+// SQLite keeps the schema's own spelling; statements may address it in any case.
+QString SqlCipherDriver::createName(const QString& name) const {
+    return NeedsQuoting(name) ? QuoteIdentifier(name) : name;
 }
 
 QStringList SqlCipherDriver::tableNames() {

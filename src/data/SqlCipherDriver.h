@@ -33,10 +33,12 @@ public:
     void rollback() override;
 
     QString columnDefinition(const ColumnDef& column) const override;
+    QString createName(const QString& name) const override;
     QStringList tableNames() override;
     QStringList columnNames(const QString& table) override;
     int schemaVersion() override;
     void setSchemaVersion(int version) override;
+    void continueAutoNumber(const QString&, const QString&) override {} // AUTOINCREMENT follows inserted numbers
 
     sqlite3* handle() const { return m_db; }
 

@@ -1,8 +1,5 @@
 #include "SqlNames.h"
 
-#include "Schema.h"
-
-#include <QHash>
 #include <QSet>
 
 namespace vantorel {
@@ -20,42 +17,31 @@ bool isPlainIdentifier(const QString& name) {
 }
 
 const QSet<QString>& reservedWords() {
-    // Words reserved in SQLite or PostgreSQL that the schema uses as names.
+    // Names of the schema that are keywords in SQLite or PostgreSQL, or close enough to one to be risky.
     static const QSet<QString> words = {
-        QStringLiteral("table"),  QStringLiteral("group"),    QStringLiteral("function"),
-        QStringLiteral("number"), QStringLiteral("month"),    QStringLiteral("year"),
-        QStringLiteral("name"),   QStringLiteral("code"),     QStringLiteral("delay"),
-        QStringLiteral("command"), QStringLiteral("password"), QStringLiteral("event"),
+        QStringLiteral("table"),    QStringLiteral("group"),  QStringLiteral("function"),
+        QStringLiteral("number"),   QStringLiteral("month"),  QStringLiteral("year"),
+        QStringLiteral("name"),     QStringLiteral("code"),   QStringLiteral("delay"),
+        QStringLiteral("command"),  QStringLiteral("password"), QStringLiteral("event"),
         QStringLiteral("datetime"), QStringLiteral("convert"), QStringLiteral("void"),
-        QStringLiteral("percent"), QStringLiteral("change"),  QStringLiteral("user"),
-        QStringLiteral("order"),  QStringLiteral("functions"), QStringLiteral("item"),
+        QStringLiteral("percent"),  QStringLiteral("change"), QStringLiteral("user"),
+        QStringLiteral("order"),    QStringLiteral("functions"), QStringLiteral("item"),
     };
     return words;
 }
 
-const QHash<QString, QString>& canonicalNames() {
-    static const QHash<QString, QString> names = [] {
-        QHash<QString, QString> h;
-        for (const TableDef& t : SchemaTables()) {
-            h.insert(t.name.toLower(), t.name);
-            for (const ColumnDef& c : t.columns)
-                h.insert(c.name.toLower(), c.name);
-        }
-        return h;
-    }();
-    return names;
-}
-
 } // namespace
 
-QString SqlName(const QString& name) {
-    const QString lower = name.toLower();
-    if (isPlainIdentifier(name) && !reservedWords().contains(lower))
-        return name;
-    const QString canonical = canonicalNames().value(lower, name);
-    QString escaped = canonical;
+bool NeedsQuoting(const QString& name) {
+    return !isPlainIdentifier(name) || reservedWords().contains(name.toLower());
+}
+
+QString QuoteIdentifier(const QString& name) {
+    QString escaped = name;
     escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
+
+QString SqlName(const QString& name) { return NeedsQuoting(name) ? QuoteIdentifier(name.toLower()) : name; }
 
 } // namespace vantorel

@@ -4,8 +4,14 @@
 
 namespace vantorel {
 
-// Quotes a table or column name when it is a reserved word or holds characters such as "/", using the
-// schema's own spelling, so that every engine sees the same identifier. Other names pass unchanged.
+// A table or column name for use in a statement. Reserved words and names holding characters such as "/"
+// are quoted in lower case; every engine then finds the same identifier (SQLite matches names without
+// regard to case, PostgreSQL folds unquoted names to lower case). Other names pass unchanged.
 QString SqlName(const QString& name);
+
+// Whether a name must be quoted in statements.
+bool NeedsQuoting(const QString& name);
+// The name between double quotes, exactly as given.
+QString QuoteIdentifier(const QString& name);
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #include "CupsPrintSink.h"
 
+#include "Printers.h"
+
 #include <cups/cups.h>
 
 namespace vantorel {
@@ -24,24 +26,12 @@ bool CupsPrintSink::printerExists(const QString& name) {
 }
 
 QString CupsPrintSink::defaultPrinter() {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!dest)
-        return QString();
-    const QString name = QString::fromUtf8(dest->name);
-    cupsFreeDests(1, dest);
-    return name;
+    // The program's own default printer: the system's, unless the program switched it.
+    return DefaultPrinterName();
 }
 
 QStringList CupsPrintSink::printerNames() {
-    cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    QStringList names;
-    for (int i = 0; i < count; ++i) {
-        if (!dests[i].instance)
-            names << QString::fromUtf8(dests[i].name);
-    }
-    cupsFreeDests(count, dests);
-    return names;
+    return PrinterNames();
 }
 
 PrintJobResult CupsPrintSink::submit(const QString& printer, const QString& title, const QByteArray& document,

@@ -25,7 +25,7 @@ public:
     virtual ~PrintSink() = default;
 
     virtual bool printerExists(const QString& name) = 0;
-    // The system's default printer, or empty when there is none.
+    // The program's default printer (the system's unless switched inside the program), or empty.
     virtual QString defaultPrinter() = 0;
     virtual QStringList printerNames() = 0;
     virtual PrintJobResult submit(const QString& printer, const QString& title, const QByteArray& document,

@@ -3,13 +3,13 @@
 #include "Clock.h"
 #include "Database.h"
 #include "DatabaseError.h"
-#include "IniFile.h"
 #include "PrintTexts.h"
 #include "ProgramState.h"
 #include "Prompter.h"
 #include "ReceiptTemplatePath.h"
 #include "SqlNames.h"
 #include "UnitOfWork.h"
+#include "WorkstationIni.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,18 +40,15 @@ struct SlipJob {
 
 } // namespace
 
-LinePrinterSettings LinePrinterSettings::read(const IniFile& ini) {
-    const QString s = QStringLiteral("Printers");
+LinePrinterSettings LinePrinterSettings::read(const WorkstationIni& ini) {
     LinePrinterSettings p;
-    p.kitchen = ini.read(s, QStringLiteral("Kitchen"));
-    p.kitchenType = ini.read(s, QStringLiteral("KType"));
-    p.bar = ini.read(s, QStringLiteral("Bar"));
-    p.barType = ini.read(s, QStringLiteral("BType"));
-    p.invoice = ini.read(s, QStringLiteral("Invoice"));
-    p.invoiceType = ini.read(s, QStringLiteral("IType"));
-    p.copyToInvoice = ini.read(s, QStringLiteral("CopyIvoice"))
-                          .trimmed()
-                          .compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    p.kitchen = ini.kitchenPrinter();
+    p.kitchenType = ini.kitchenPrinterType();
+    p.bar = ini.barPrinter();
+    p.barType = ini.barPrinterType();
+    p.invoice = ini.invoicePrinter();
+    p.invoiceType = ini.invoicePrinterType();
+    p.copyToInvoice = ini.copyTotalsToInvoicePrinter();
     return p;
 }
 

@@ -9,7 +9,7 @@
 
 namespace vantorel {
 
-class IniFile;
+class WorkstationIni;
 
 // One line of an order slip: quantity, item, the waiter's remark for the kitchen or bar.
 struct SlipLine {
@@ -37,8 +37,9 @@ struct LinePrinterSettings {
     QString invoiceType;
     bool copyToInvoice = false; // "CopyIvoice" "Yes": "Send total to Bill Printer" starts ticked
 
-    static LinePrinterSettings read(const IniFile& ini);
-    // Line printers are in use when a kitchen or bar printer is named (not "None", not empty).
+    static LinePrinterSettings read(const WorkstationIni& ini);
+    // Line printers are in use when a kitchen or bar printer is named (not "None", not empty): with no
+    // printer named the slip goes to the receipt printer rather than to a dialog that cannot send it.
     bool inUse() const;
 };
 

@@ -1,5 +1,6 @@
 #include "TemplateValues.h"
 
+#include "AmountText.h"
 #include "Money.h"
 #include "SqlDateTime.h"
 
@@ -424,13 +425,13 @@ QVariant AddForSum(const QVariant& total, const QVariant& value) {
 QString FormatFieldValue(const QVariant& v, const FieldFormat& f) {
     using K = FieldFormat::Kind;
     if (!v.isValid() || v.isNull())
-        return f.kind == K::Money ? Money().toDisplayString() : QString();
+        return f.kind == K::Money ? FormatAmount(Money()) : QString();
     switch (f.kind) {
     case K::Money: {
         if (isMoney(v))
-            return v.value<Money>().toDisplayString();
+            return FormatAmount(v.value<Money>());
         const auto n = NumericValue(v);
-        return n ? Money::fromDouble(*n).roundTo(2).toDisplayString() : v.toString();
+        return n ? FormatAmount(Money::fromDouble(*n).roundTo(2)) : v.toString();
     }
     case K::Number: {
         const auto n = NumericValue(v);
@@ -463,7 +464,7 @@ QString FormatFieldValue(const QVariant& v, const FieldFormat& f) {
     }
     // Auto: each type in its natural form.
     if (isMoney(v))
-        return v.value<Money>().toDisplayString();
+        return FormatAmount(v.value<Money>());
     if (v.typeId() == QMetaType::Bool)
         return v.toBool() ? QStringLiteral("Yes") : QStringLiteral("No");
     if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)

@@ -51,7 +51,7 @@ private Q_SLOTS:
         QVERIFY2(r.exitCode == 0, qPrintable(r.output));
         for (const char* sub : {"Vantorel.vtd", "Vantorel.ini", "PRINT", "Images", "Backup/Archive"})
             QVERIFY2(QFileInfo::exists(QDir(dir).filePath(QString::fromLatin1(sub))), sub);
-        auto db = Database::open(ConnectionString{LiveDatabasePath(dir)});
+        auto db = Database::open(ConnectionString::file(LiveDatabasePath(dir)));
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM Items")).toInt(), 0);
         QCOMPARE(db->scalar(QStringLiteral("SELECT UserName FROM Pswd")).toString(), QStringLiteral("Owner"));
         const IniFile ini(QDir(dir).filePath(QStringLiteral("Vantorel.ini")));
@@ -95,8 +95,8 @@ private Q_SLOTS:
         const Result r = admin({QStringLiteral("create"), QStringLiteral("--demo"), tmp.path()});
         QVERIFY2(r.exitCode == 0, qPrintable(r.output));
         QVERIFY(r.output.contains(QStringLiteral("1234")));
-        auto db = Database::open(ConnectionString{LiveDatabasePath(tmp.path())});
-        QVERIFY(db->scalar(QStringLiteral("SELECT count(*) FROM Items WHERE Deleted = 0")).toInt() >= 40);
+        auto db = Database::open(ConnectionString::file(LiveDatabasePath(tmp.path())));
+        QVERIFY(db->scalar(QStringLiteral("SELECT count(*) FROM Items WHERE Deleted = false")).toInt() >= 40);
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM Pswd")).toInt(), 3);
         QVERIFY(db->scalar(QStringLiteral("SELECT count(*) FROM Association")).toInt() > 0);
         QVERIFY(db->scalar(QStringLiteral("SELECT count(DISTINCT MainGroup) FROM Items")).toInt() >= 2);

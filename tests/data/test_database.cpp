@@ -82,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(rows[0].text(QStringLiteral("desc1")), stored);
         // And ordering treats both cases alike.
         QCOMPARE(db->scalar(QStringLiteral("SELECT count(DISTINCT Desc1) FROM (SELECT Desc1 FROM Items UNION ALL "
-                                           "SELECT ?)"),
+                                           "SELECT ?) AS u"),
                             {stored.toUpper()})
                      .toInt(),
                  1);
@@ -197,7 +197,7 @@ private Q_SLOTS:
             f.write(QByteArray(8192, 'z'));
         }
         try {
-            Database::open(ConnectionString{plain});
+            Database::open(ConnectionString::file(plain));
             QFAIL("a file that is not a database was opened");
         } catch (const DatabaseError& e) {
             QCOMPARE(e.kind(), DatabaseError::Kind::WrongKey);
@@ -214,8 +214,8 @@ private Q_SLOTS:
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished(20000));
         QVERIFY(QFile::exists(other));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, Database::open(ConnectionString{other}));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, Database::open(ConnectionString{dir.filePath("missing.vtd")}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, Database::open(ConnectionString::file(other)));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, Database::open(ConnectionString::file(dir.filePath("missing.vtd"))));
     }
 
     // The file cannot be read without the key, and with it every table is there.
@@ -223,7 +223,7 @@ private Q_SLOTS:
         const QString cli = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
         if (cli.isEmpty())
             QSKIP("the sqlcipher command-line tool is not installed");
-        test::TempDataFolder folder(true);
+        test::TempDataFolder folder(true, test::TempDataFolder::Engine::EmbeddedFile);
         QFile raw(folder.databasePath());
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QByteArray bytes = raw.readAll();
@@ -250,8 +250,8 @@ private Q_SLOTS:
     }
 
     void archivePathRedirectsNewConnections() {
-        test::TempDataFolder live;
-        test::TempDataFolder archive;
+        test::TempDataFolder live(false, test::TempDataFolder::Engine::EmbeddedFile);
+        test::TempDataFolder archive(false, test::TempDataFolder::Engine::EmbeddedFile);
         {
             auto db = archive.open();
             db->exec(QStringLiteral("UPDATE Utility SET BillA = '25999999'"));
@@ -270,7 +270,7 @@ private Q_SLOTS:
     }
 
     void compactionKeepsEveryRow() {
-        test::TempDataFolder folder(true);
+        test::TempDataFolder folder(true, test::TempDataFolder::Engine::EmbeddedFile);
         {
             auto db = folder.open();
             UnitOfWork work(*db);
@@ -300,7 +300,7 @@ private Q_SLOTS:
     }
 
     void compactionFailsWhileAnotherProcessHoldsTheFile() {
-        test::TempDataFolder folder(true);
+        test::TempDataFolder folder(true, test::TempDataFolder::Engine::EmbeddedFile);
         const QByteArray before = fileHash(folder.databasePath());
         QProcess holder;
         holder.start(QStringLiteral(HOLD_DATABASE_EXE), {folder.databasePath()});
@@ -318,11 +318,36 @@ private Q_SLOTS:
     }
 
     void compactionFailsWhileThisProcessHoldsAConnection() {
-        test::TempDataFolder folder;
+        test::TempDataFolder folder(false, test::TempDataFolder::Engine::EmbeddedFile);
         auto db = folder.open();
         QCOMPARE(CompactDatabaseFile(folder.databasePath()), false);
         QCOMPARE(countRows(*db, QStringLiteral("Utility")), qint64(1));
         QCOMPARE(CompactDatabaseFile(folder.path() + QStringLiteral("nothing-here.vtd")), false);
+    }
+
+    // On a shared server one workstation's report or order slip must never empty or read another's.
+    void scratchTablesArePrivateToAConnection() {
+        test::TempDataFolder folder;
+        if (!folder.onServer())
+            QSKIP("scratch tables are shared only where several workstations share a server");
+        auto till = folder.open();
+        auto office = folder.open();
+        till->exec(QStringLiteral("INSERT INTO BarSlip (Waiter, TableNum, Item, %1) VALUES (?, ?, ?, ?)")
+                       .arg(SqlName(QStringLiteral("Number"))),
+                   {QStringLiteral("Anna"), QStringLiteral("12"), QStringLiteral("Stout"), 2});
+        {
+            UnitOfWork work(*office);
+            office->exec(QStringLiteral("DELETE FROM BarSlip"));
+            office->exec(QStringLiteral("DELETE FROM ReportB"));
+            office->exec(QStringLiteral("INSERT INTO ReportB (Str1) VALUES ('sales')"));
+            work.commit();
+        }
+        QCOMPARE(countRows(*till, QStringLiteral("BarSlip")), qint64(1));
+        QCOMPARE(countRows(*till, QStringLiteral("ReportB")), qint64(0));
+        QCOMPARE(countRows(*office, QStringLiteral("ReportB")), qint64(1));
+        // Ordinary tables are shared as ever.
+        till->exec(QStringLiteral("INSERT INTO Events (Event) VALUES ('seen by all')"));
+        QCOMPARE(office->scalar(QStringLiteral("SELECT count(*) FROM Events WHERE Event = 'SEEN BY ALL'")).toInt(), 1);
     }
 
     // Another workstation's connection sees a committed change at once.

@@ -2,6 +2,7 @@
 #include "OrderSlips.h"
 #include "PrintTexts.h"
 #include "ReceiptFixture.h"
+#include "WorkstationIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,11 +75,11 @@ private Q_SLOTS:
 
         QMap<QString, QString> outputs; // expected file name -> text printed
         if (in.contains(QStringLiteral("printers"))) {
-            const QString ini = f.folder.path() + QStringLiteral("Vantorel.ini");
+            const WorkstationIni ini(f.folder.path());
             const QJsonObject printers = in.value(QStringLiteral("printers")).toObject();
             for (auto it = printers.begin(); it != printers.end(); ++it)
-                IniFile(ini).write(QStringLiteral("Printers"), it.key(), it.value().toString());
-            const LinePrinterSettings settings = LinePrinterSettings::read(IniFile(ini));
+                IniFile(ini.path()).write(WorkstationIni::PrintersSection, it.key(), it.value().toString());
+            const LinePrinterSettings settings = LinePrinterSettings::read(ini);
             QVERIFY(settings.inUse());
             SlipLists lists = ReadSlipLists(*f.db);
             for (const QJsonValue& v : in.value(QStringLiteral("remarks")).toArray())

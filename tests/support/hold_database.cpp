@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     if (argc != 2)
         return 2;
-    auto db = vantorel::Database::open(vantorel::ConnectionString{QString::fromLocal8Bit(argv[1])});
+    auto db = vantorel::Database::open(vantorel::ConnectionString::file(QString::fromLocal8Bit(argv[1])));
     db->query(QStringLiteral("SELECT count(*) FROM Utility"));
     std::cout << "open" << std::endl;
     std::string line;

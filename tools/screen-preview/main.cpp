@@ -1,0 +1,101 @@
+// Opens one screen on its own, checked in as a given user, so that screens can be tried before the main
+// menu that opens them exists.
+#include "Clock.h"
+#include "ConnectionString.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "ProgramState.h"
+#include "SqlNames.h"
+#include "TF03.h"
+#include "TextHelpers.h"
+#include "WidgetPrompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace {
+
+using namespace vantorel;
+
+using ScreenFactory =
+    std::function<std::unique_ptr<FullScreenForm>(Database&, ProgramState&, Prompter&, const Clock&)>;
+
+const std::map<QString, ScreenFactory>& screens() {
+    static const std::map<QString, ScreenFactory> all = {
+        {QStringLiteral("TF03"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF03>(db, state, prompter, clock);
+         }},
+    };
+    return all;
+}
+
+int usage(const QString& problem) {
+    QTextStream err(stderr);
+    QStringList names;
+    for (const auto& [name, factory] : screens())
+        names << name;
+    err << "vantorel-screen-preview: " << problem << "\n\n"
+        << "Usage: vantorel-screen-preview --data-folder DIR --user-id NNNN SCREEN\n"
+        << "  Opens SCREEN over the data folder's database, checked in as the user with that ID.\n"
+        << "  Screens: " << names.join(QStringLiteral(", ")) << "\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    QStringList args = QApplication::arguments().mid(1);
+    QString folder, userId, screen;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--data-folder") || a == QLatin1String("--user-id")) {
+            if (i + 1 >= args.size())
+                return usage(QStringLiteral("%1 needs a value.").arg(a));
+            (a == QLatin1String("--data-folder") ? folder : userId) = args[++i];
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            return usage(QStringLiteral("Unknown option %1.").arg(a));
+        } else if (screen.isEmpty()) {
+            screen = a;
+        } else {
+            return usage(QStringLiteral("Only one screen may be given."));
+        }
+    }
+    if (folder.isEmpty() || userId.isEmpty() || screen.isEmpty())
+        return usage(QStringLiteral("The data folder, the user ID and the screen are all needed."));
+    const auto factory = screens().find(screen.toUpper());
+    if (factory == screens().end())
+        return usage(QStringLiteral("No screen %1.").arg(screen));
+
+    ProgramState state;
+    state.dataFolder = QDir(folder).absolutePath() + QLatin1Char('/');
+    const ConnectionString where = BuildConnectionString(state);
+    if (!QFileInfo::exists(where.filePath))
+        return usage(QStringLiteral("No database in %1.").arg(state.dataFolder));
+    try {
+        auto db = Database::open(where);
+        const auto user = db->queryOne(
+            QStringLiteral("SELECT UserName FROM Pswd WHERE %1 = ?").arg(SqlName(QStringLiteral("Password"))),
+            {userId});
+        if (!user)
+            return usage(QStringLiteral("No user has the ID %1.").arg(userId));
+        state.currentUserId = userId;
+        state.currentUserName = CapitalizeName(user->text(QStringLiteral("UserName")));
+
+        WidgetPrompter prompter;
+        std::unique_ptr<FullScreenForm> form = factory->second(*db, state, prompter, SystemClock::instance());
+        prompter.setParentWidget(form.get());
+        form->execModal();
+    } catch (const DatabaseError& e) {
+        QTextStream(stderr) << "vantorel-screen-preview: " << e.message() << "\n";
+        return 1;
+    }
+    return 0;
+}
