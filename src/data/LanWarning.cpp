@@ -1,5 +1,6 @@
 #include "LanWarning.h"
 
+#include "ConnectionString.h"
 #include "ProgramState.h"
 #include "Prompter.h"
 
@@ -20,8 +21,20 @@ bool IsNetworkDataFolder(const QString& path) {
     return networkTypes.contains(type);
 }
 
+bool IsNetworkDatabase(const ProgramState& state) {
+    if (IsNetworkDataFolder(state.dataFolder))
+        return true;
+    const ConnectionString where = BuildConnectionString(state);
+    if (where.engine != ConnectionString::Engine::Postgres)
+        return false;
+    const QString host = where.server.host.toLower();
+    const bool local = host.isEmpty() || host.startsWith(QLatin1Char('/')) || host == QLatin1String("localhost") ||
+                       host == QLatin1String("127.0.0.1") || host == QLatin1String("::1");
+    return !local;
+}
+
 bool WarnIfLan(const ProgramState& state, Prompter& prompter) {
-    if (!IsNetworkDataFolder(state.dataFolder))
+    if (!IsNetworkDatabase(state))
         return false;
     prompter.showMessage(LanWarningText, LanWarningCaption, Prompter::Icon::Exclamation);
     return true;

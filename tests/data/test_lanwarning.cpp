@@ -1,3 +1,4 @@
+#include "ConnectionString.h"
 #include "LanWarning.h"
 #include "ProgramState.h"
 #include "ScriptedPrompter.h"
@@ -46,6 +47,30 @@ private Q_SLOTS:
                      "You are connected to the active Database of Vantorel via LAN!  \n\nAny changes you "
                      "make, will become effective immediately and\nmay interfere with the proper "
                      "operation of Vantorel.  "));
+    }
+
+    // A workstation on a server elsewhere works over the network; the one on the server's machine does not.
+    void serverOnAnotherMachineIsNetwork_data() {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("network");
+        QTest::newRow("other machine") << QStringLiteral("db1.local") << true;
+        QTest::newRow("other address") << QStringLiteral("192.168.1.20") << true;
+        QTest::newRow("this machine") << QStringLiteral("localhost") << false;
+        QTest::newRow("loopback") << QStringLiteral("127.0.0.1") << false;
+        QTest::newRow("local socket") << QStringLiteral("/run/postgresql") << false;
+    }
+    void serverOnAnotherMachineIsNetwork() {
+        QFETCH(QString, host);
+        QFETCH(bool, network);
+        QTemporaryDir dir;
+        ProgramState state;
+        state.dataFolder = dir.path() + QLatin1Char('/');
+        QVERIFY(!IsNetworkDatabase(state));
+        ServerSettings server;
+        server.host = host;
+        server.database = QStringLiteral("vantorel");
+        WriteServerSettings(dir.path(), server);
+        QCOMPARE(IsNetworkDatabase(state), network);
     }
 };
 

@@ -42,9 +42,12 @@ public:
         questions.push_back({prompt, caption, Icon::Question});
         if (texts.empty())
             return std::nullopt;
-        auto t = texts.front();
+        const bool cancelled = !texts.front().has_value();
+        const QString typed = cancelled ? QString() : texts.front().value_or(QString());
         texts.pop_front();
-        return t;
+        if (cancelled)
+            return std::nullopt;
+        return typed;
     }
     Approval requestApproval(const QString& billOrAccount, const QString& action) override {
         approvalRequests << billOrAccount + QLatin1Char('|') + action;
