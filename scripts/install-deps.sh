@@ -25,6 +25,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-serialport-dev qt6-charts-dev qt6-qpa-plugins
   libpq-dev libcups2-dev
+  cups cups-client printer-driver-cups-pdf poppler-utils
   fonts-liberation
   xvfb xdotool imagemagick
   python3

@@ -11,6 +11,7 @@
 #include "WorkstationIni.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -52,11 +53,32 @@ void writeIniDefaults(const QString& folder) {
     ini.setCopyTotalsToInvoicePrinter(false);
 }
 
+// The templates built into the program; a file the folder already has is kept, so an owner's own layouts
+// survive. The copies are the owner's to adapt.
+void copyDefaultPrintFiles(const QDir& dir) {
+    const QString source = QStringLiteral(":/vantorel/PRINT");
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString target = dir.filePath(QStringLiteral("PRINT") + from.mid(source.size()));
+        if (QFileInfo::exists(target))
+            continue;
+        // Written plainly rather than with QFile::copy, which syncs every one of the several hundred files.
+        QFile in(from);
+        QFile out(target);
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !in.open(QIODevice::ReadOnly) ||
+            !out.open(QIODevice::WriteOnly | QIODevice::NewOnly) || out.write(in.readAll()) != in.size() ||
+            !out.flush())
+            throw SetupError(QStringLiteral("Cannot copy the printing-file %1.").arg(target));
+    }
+}
+
 void makeFoldersAndIni(const QDir& dir, const ServerSettings& server) {
     for (const QString& sub : kFolders) {
         if (!dir.mkpath(sub))
             throw SetupError(QStringLiteral("Cannot create the folder %1.").arg(dir.filePath(sub)));
     }
+    copyDefaultPrintFiles(dir);
     try {
         writeIniDefaults(dir.absolutePath() + QLatin1Char('/'));
         if (!server.isEmpty())
@@ -155,26 +177,10 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     if (!QFileInfo(dir.absolutePath()).isWritable())
         throw SetupError(QStringLiteral("The folder %1 is not writable.").arg(dir.absolutePath()));
 
-    // Built under a temporary name and renamed at the end: a half-made database is never left as the live one.
-    const QString partial = dbPath + QStringLiteral(".partial");
-    auto removePartial = [&] {
-        for (const char* suffix : {"", "-wal", "-shm", "-journal", ".lock"})
-            QFile::remove(partial + QString::fromLatin1(suffix));
-    };
-    removePartial();
     try {
-        {
-            Database::create(ConnectionString::file(partial), [&](Database& db) { InsertStarterRows(db, options); });
-        }
-        if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(dbPath).constData()) != 0)
-            throw SetupError(QStringLiteral("Cannot move the new database into place at %1.").arg(dbPath));
-        removePartial();
+        Database::create(ConnectionString::file(dbPath), [&](Database& db) { InsertStarterRows(db, options); });
     } catch (const DatabaseError& e) {
-        removePartial();
         throw SetupError(e.message());
-    } catch (...) {
-        removePartial();
-        throw;
     }
     makeFoldersAndIni(dir, {});
 }

@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -57,6 +58,36 @@ private Q_SLOTS:
         QCOMPARE(ini.read(QStringLiteral("DO NOT CHANGE THIS SETTING"), QStringLiteral("SUMINI")),
                  QStringLiteral("0.00"));
         QCOMPARE(ini.read(QStringLiteral("Printers"), QStringLiteral("Kitchen")), QStringLiteral("None"));
+    }
+
+    void createGivesTheDefaultPrintingFiles() {
+        QTemporaryDir tmp;
+        // An owner's own order slip, put there before the folder was made, is kept.
+        QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("PRINT/RPT")));
+        QFile own(tmp.filePath(QStringLiteral("PRINT/RPT/Barslip.frf")));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write("page 80mm\n[Detail]\ntext {Item}\n");
+        own.close();
+
+        const Result r = admin({QStringLiteral("create"), tmp.path()});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.output));
+        int receipts = 0;
+        QDirIterator it(tmp.filePath(QStringLiteral("PRINT")), {QStringLiteral("*.FRF")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            QVERIFY2(file.isWritable(), qPrintable(file.filePath()));
+            receipts += file.fileName().size() == 16 ? 1 : 0; // "+ID-BD+SC-TA.FRF" and its siblings
+        }
+        QCOMPARE(receipts, 2 * 2 * 5 * 16 + 3 * 3 * 16);
+        for (const char* path :
+             {"PRINT/A6/HEADER/DIRECT/CASH/-ID-BD-SC-TA.FRF", "PRINT/RPT/PLAIN/-ID+BD-SC+TA.FRF",
+              "PRINT/A5/FINAL/CARD/+ID-BD+SC-TA.FRF", "PRINT/RP/CASH/THANKS/+ID+BD+SC+TA.FRF",
+              "PRINT/MIN/CARD/THANKS/-ID-BD-SC-TA.FRF", "PRINT/A5/VIPDaily.FRF", "PRINT/MIN/VIPDaily.frf",
+              "PRINT/A6/Barslip.frf", "PRINT/RP/BarslipLP.frf", "PRINT/REPORTS"})
+            QVERIFY2(QFileInfo::exists(tmp.filePath(QString::fromLatin1(path))), path);
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("page 80mm\n[Detail]\ntext {Item}\n"));
     }
 
     void demoHasABusinessToWorkWith() {
