@@ -104,7 +104,7 @@ bool MainSession::authorizedForBilling() {
 }
 
 bool MainSession::billingShowsSalesSummary() const {
-    return IsNetworkDatabase(m_state);
+    return BillingBlockedOverNetwork(m_state);
 }
 
 QString MainSession::receiptPrinter() {
