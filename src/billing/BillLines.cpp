@@ -342,6 +342,8 @@ LineResult BookItem(Database& db, const ProgramState& state, Prompter& prompter,
                                    "BillABillA = ?"),
                     {false, QVariant::fromValue(lineAmount), number});
             result.lineNumber = lineNumberOf(db, number, item->name, discount, request.price, now);
+            finishLineResult(db, result, request.billNumber,
+                             bill->isCustomerBill() ? bill->account : QString());
             work.commit();
         }
     }
@@ -353,7 +355,6 @@ LineResult BookItem(Database& db, const ProgramState& state, Prompter& prompter,
     result.outcome = BillingOutcome::Done;
     result.lineAmount = lineAmount;
     result.quantity = *n;
-    finishLineResult(db, result, request.billNumber, before->isCustomerBill() ? before->account : QString());
     return result;
 }
 
@@ -432,6 +433,7 @@ LineResult DeleteItemFromBill(Database& db, const ProgramState& state, Prompter&
                         bill->number);
             RenumberLines(db, bill->number);
             SetChanged(db, bill->number);
+            finishLineResult(db, result, ref.billNumber, bill->isCustomerBill() ? bill->account : QString());
             work.commit();
         }
     }
@@ -442,7 +444,6 @@ LineResult DeleteItemFromBill(Database& db, const ProgramState& state, Prompter&
     result.outcome = BillingOutcome::Done;
     result.quantity = n;
     result.lineAmount = amount;
-    finishLineResult(db, result, ref.billNumber, before->isCustomerBill() ? before->account : QString());
     return result;
 }
 
@@ -544,6 +545,7 @@ LineResult EditBill(Database& db, const ProgramState& state, Prompter& prompter,
             RenumberLines(db, number);
             SetChanged(db, number);
             result.lineNumber = lineNumberOf(db, number, line->item, newDiscount, line->price, now);
+            finishLineResult(db, result, ref.billNumber, bill->isCustomerBill() ? bill->account : QString());
             work.commit();
         }
     }
@@ -554,7 +556,6 @@ LineResult EditBill(Database& db, const ProgramState& state, Prompter& prompter,
     }
     result.outcome = BillingOutcome::Done;
     result.lineAmount = newAmount;
-    finishLineResult(db, result, ref.billNumber, before->isCustomerBill() ? before->account : QString());
     return result;
 }
 
@@ -632,6 +633,7 @@ LineResult HandleBillB(Database& db, const ProgramState& state, Prompter& prompt
                             request.fromBill);
                 result.lineNumber = lineNumberOf(db, request.toBill, request.item, request.discountPercent,
                                                  request.price, now);
+                finishLineResult(db, result, request.fromBill, QString());
                 work.commit();
             }
         }
@@ -644,7 +646,6 @@ LineResult HandleBillB(Database& db, const ProgramState& state, Prompter& prompt
     result.outcome = BillingOutcome::Done;
     result.quantity = n;
     result.lineAmount = LineAmount(request.price, n, request.discountPercent);
-    finishLineResult(db, result, request.fromBill, QString());
     return result;
 }
 
@@ -740,6 +741,7 @@ LineResult TransferAllItems(Database& db, const ProgramState& state, Prompter& p
                         EventText::AllItemsTransferred(lines, fromBill, toBill, AmountText(total)), fromBill);
             result.quantity = units;
             result.lineAmount = amount;
+            finishLineResult(db, result, fromBill, QString());
             work.commit();
         }
     }
@@ -748,7 +750,6 @@ LineResult TransferAllItems(Database& db, const ProgramState& state, Prompter& p
         return result;
     }
     result.outcome = BillingOutcome::Done;
-    finishLineResult(db, result, fromBill, QString());
     return result;
 }
 
