@@ -26,11 +26,13 @@ Money ToFiveCents(Money value) {
     const bool negative = cents.units() < 0;
     qint64 c = (negative ? -cents.units() : cents.units()) / 100;
     const qint64 last = c % 10;
-    c -= last;
-    if (last == 3 || last == 4 || last == 6 || last == 7)
-        c += 5;
-    else if (last == 8 || last == 9)
-        c += 10;
+    if (last != 0 && last != 5) {
+        c -= last;
+        if (last == 3 || last == 4 || last == 6 || last == 7)
+            c += 5;
+        else if (last == 8 || last == 9)
+            c += 10;
+    }
     return Money::fromCents(negative ? -c : c);
 }
 
