@@ -252,6 +252,10 @@ Stop transferProblem(const std::optional<BillHeader>& from, const std::optional<
 
 } // namespace
 
+bool IsTodaysLine(const BillLine& line, const Clock& clock) {
+    return line.orderDate >= BusinessDayStartAt(clock.now());
+}
+
 LineResult BookItem(Database& db, const ProgramState& state, Prompter& prompter, const Clock& clock,
                     const BookItemRequest& request) {
     LineResult result;

@@ -40,6 +40,10 @@ struct LineResult {
     Prompter::Approval approval = Prompter::Approval::Refused;
 };
 
+// True when the line was booked in the current business day: only such lines are changed, deleted or
+// transferred from the keyboard screen.
+bool IsTodaysLine(const BillLine& line, const Clock& clock);
+
 LineResult BookItem(Database& db, const ProgramState& state, Prompter& prompter, const Clock& clock,
                     const BookItemRequest& request);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The fixed texts billing shows: refusals, questions and the approval requests. One function per text so
@@ -145,6 +146,13 @@ inline Text TransferAllQuestion(const QString& fromTable, const QString& toTable
                 "Please confirm to transfer:\r\rAll Items on this Bill from Table   %1  ----->  %2      ")
                 .arg(fromTable, toTable),
             QStringLiteral("Transfer ALL items on this Bill")};
+}
+
+// A line booked before the business day began (the touch screen and customer accounts keep such lines).
+inline Text OnlyTodaysOrders(bool customerAccount, const QDateTime& orderDate) {
+    return {customerAccount ? QStringLiteral("You can print only today's orders!     \n")
+                            : QStringLiteral("You can change only today's orders!     \n"),
+            QStringLiteral("Order date ") + orderDate.toString(QStringLiteral("dd/MM/yy"))};
 }
 
 inline Text NoDecimals() {

@@ -169,10 +169,8 @@ BillOpenResult CreateQuickBill(Database& db, const ProgramState& state, Prompter
     return openAtTable(db, state, prompter, clock, NewBillRequest{table, pax, QString()});
 }
 
-BillOpenResult AllocateCustomerBill(Database& db, const ProgramState& state, Prompter& prompter,
-                                    const Clock& clock, const QString& account, const QString& table,
-                                    const QString& pax) {
-    (void)state;
+BillOpenResult AllocateCustomerBill(Database& db, Prompter& prompter, const Clock& clock,
+                                    const QString& account, const QString& table, const QString& pax) {
     BillOpenResult result;
     const TableInput input = ParseTableInput(table);
     if (const auto problem = tableProblem(input, true)) {

@@ -40,9 +40,8 @@ BillOpenResult CreateBill(Database& db, const ProgramState& state, Prompter& pro
 BillOpenResult CreateQuickBill(Database& db, const ProgramState& state, Prompter& prompter,
                                const Clock& clock, const QString& table, const QString& pax);
 // Brings a customer account's bill to a table: its parked bill when it has one, else a new bill.
-BillOpenResult AllocateCustomerBill(Database& db, const ProgramState& state, Prompter& prompter,
-                                    const Clock& clock, const QString& account, const QString& table,
-                                    const QString& pax);
+BillOpenResult AllocateCustomerBill(Database& db, Prompter& prompter, const Clock& clock,
+                                    const QString& account, const QString& table, const QString& pax);
 
 // Moves an open bill to another table; a table that holds bills already gets lettered labels.
 BillOpenResult MoveBillToTable(Database& db, Prompter& prompter, const QString& bill,

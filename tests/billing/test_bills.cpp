@@ -258,7 +258,7 @@ private Q_SLOTS:
             "INSERT INTO StackedBill (Customer, MaxCredit, TotalCredit, AvailableCredit) VALUES "
             "('Miller', 1000000, 1000000, 1000000)"));
         const BillOpenResult first =
-            AllocateCustomerBill(*f.db, f.state, f.prompter, f.clock, QStringLiteral("Miller"), "6", "3");
+            AllocateCustomerBill(*f.db, f.prompter, f.clock, QStringLiteral("Miller"), "6", "3");
         QCOMPARE(first.outcome, BillingOutcome::Done);
         const auto bill = LoadBill(*f.db, f.clock, first.billNumber).header;
         QVERIFY(bill && bill->vip);
@@ -269,14 +269,14 @@ private Q_SLOTS:
         // While the account sits at a table it is not offered again, and a second allocation is refused.
         QVERIFY(!LoadOpenBillList(*f.db).accountsForAllocation.contains(QStringLiteral("Miller")));
         const BillOpenResult twice =
-            AllocateCustomerBill(*f.db, f.state, f.prompter, f.clock, QStringLiteral("Miller"), "7", "1");
+            AllocateCustomerBill(*f.db, f.prompter, f.clock, QStringLiteral("Miller"), "7", "1");
         QCOMPARE(twice.outcome, BillingOutcome::Refused);
 
         // Parked at close-down, the same bill comes back to the next table.
         f.db->exec(QStringLiteral("UPDATE BillA SET %1 = 'SB'").arg(SqlName(QStringLiteral("Table"))));
         QVERIFY(LoadOpenBillList(*f.db).accountsForAllocation.contains(QStringLiteral("Miller")));
         const BillOpenResult again =
-            AllocateCustomerBill(*f.db, f.state, f.prompter, f.clock, QStringLiteral("Miller"), "8", "4");
+            AllocateCustomerBill(*f.db, f.prompter, f.clock, QStringLiteral("Miller"), "8", "4");
         QCOMPARE(again.outcome, BillingOutcome::Done);
         QCOMPARE(again.billNumber, first.billNumber);
         QCOMPARE(labelOf(f, first.billNumber), QStringLiteral("08"));
@@ -337,6 +337,7 @@ private Q_SLOTS:
         f.clock.set(f.clock.now().addDays(2));
         QVERIFY(!LoadBill(*f.db, f.clock, bill).mayCloseEmpty);
         QVERIFY(LoadBill(*f.db, f.clock, bill).hasEarlierLines);
+        QVERIFY(!IsTodaysLine(f.lines(bill).at(0), f.clock));
         const QStringList before = f.snapshot();
         QCOMPARE(CloseEmptyBill(*f.db, f.state, f.prompter, f.clock, bill), BillingOutcome::Refused);
         QCOMPARE(f.snapshot(), before);

@@ -30,7 +30,7 @@ void addAccount(BillingFixture& f, const QString& name, int discount, Money cred
 }
 
 QString allocate(BillingFixture& f, const QString& account) {
-    return AllocateCustomerBill(*f.db, f.state, f.prompter, f.clock, account, QStringLiteral("20"),
+    return AllocateCustomerBill(*f.db, f.prompter, f.clock, account, QStringLiteral("20"),
                                 QStringLiteral("1"))
         .billNumber;
 }

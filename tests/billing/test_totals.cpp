@@ -327,8 +327,7 @@ private Q_SLOTS:
             "INSERT INTO StackedBill (Customer, DiscPerc, MaxCredit, TotalCredit, AvailableCredit) "
             "VALUES ('Miller', 10, 1000000, 1000000, 1000000)"));
         const QString bill =
-            AllocateCustomerBill(*f.db, f.state, f.prompter, f.clock, QStringLiteral("Miller"), "5", "2")
-                .billNumber;
+            AllocateCustomerBill(*f.db, f.prompter, f.clock, QStringLiteral("Miller"), "5", "2").billNumber;
         f.book(bill, QStringLiteral("Fish"), QStringLiteral("2"), M("10.00"));
         f.clock.advanceSeconds(3600 * 24); // the account's bill runs over days
         f.book(bill, QStringLiteral("Fish"), QStringLiteral("1"), M("10.00"));
