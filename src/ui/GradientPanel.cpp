@@ -60,6 +60,10 @@ void GradientPanel::paintEvent(QPaintEvent*) {
 void GradientPanel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QWidget::mousePressEvent(event);
+    // Taken, so that the release comes back here: on the scaled canvas an ignored press leaves the
+    // release without a receiver.
+    if (m_pressed)
+        event->accept();
 }
 
 void GradientPanel::mouseReleaseEvent(QMouseEvent* event) {
