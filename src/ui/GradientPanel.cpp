@@ -59,11 +59,11 @@ void GradientPanel::paintEvent(QPaintEvent*) {
 
 void GradientPanel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
-    QWidget::mousePressEvent(event);
-    // Taken, so that the release comes back here: on the scaled canvas an ignored press leaves the
-    // release without a receiver.
+    // Accepting the press makes this panel receive the release too (an ignored press goes to the parent).
     if (m_pressed)
         event->accept();
+    else
+        QWidget::mousePressEvent(event);
 }
 
 void GradientPanel::mouseReleaseEvent(QMouseEvent* event) {
