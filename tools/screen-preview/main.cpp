@@ -5,8 +5,12 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "ProgramState.h"
+#include "Settings.h"
 #include "SqlNames.h"
 #include "TF03.h"
+#include "TF06.h"
+#include "TF07.h"
+#include "TF16.h"
 #include "TextHelpers.h"
 #include "WidgetPrompter.h"
 
@@ -30,6 +34,18 @@ const std::map<QString, ScreenFactory>& screens() {
         {QStringLiteral("TF03"),
          [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
              return std::make_unique<TF03>(db, state, prompter, clock);
+         }},
+        {QStringLiteral("TF06"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF06>(db, state, prompter, clock);
+         }},
+        {QStringLiteral("TF07"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF07>(db, state, prompter, clock);
+         }},
+        {QStringLiteral("TF16"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF16>(db, state, prompter, clock);
          }},
     };
     return all;
@@ -88,6 +104,8 @@ int main(int argc, char* argv[]) {
             return usage(QStringLiteral("No user has the ID %1.").arg(userId));
         state.currentUserId = userId;
         state.currentUserName = CapitalizeName(user->text(QStringLiteral("UserName")));
+        // As the main screen would have them: the settings screens refresh these copies.
+        LoadSettingsCopies(*db, state.settings);
 
         WidgetPrompter prompter;
         std::unique_ptr<FullScreenForm> form = factory->second(*db, state, prompter, SystemClock::instance());
