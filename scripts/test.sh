@@ -12,7 +12,8 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 pgdir=$(mktemp -d /tmp/vantorel-pg.XXXXXX)
 trap 'scripts/pg-test-cluster.sh stop "$pgdir"; rm -rf "$pgdir"' EXIT
-if conninfo=$(scripts/pg-test-cluster.sh start "$pgdir" 54329); then
+port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+if conninfo=$(scripts/pg-test-cluster.sh start "$pgdir" "$port"); then
   echo "== Tests on PostgreSQL ($conninfo)"
   VANTOREL_TEST_PG="$conninfo" ctest --test-dir build --output-on-failure -j "$jobs"
 else
