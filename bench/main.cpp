@@ -1,4 +1,12 @@
 #include "BenchTimer.h"
+#include "BillLines.h"
+#include "Bills.h"
+#include "Clock.h"
+#include "DayChange.h"
+#include "FirstPrint.h"
+#include "ProgramState.h"
+#include "Prompter.h"
+#include "Settings.h"
 #include "BusinessDay.h"
 #include "ConnectionString.h"
 #include "Database.h"
@@ -16,6 +24,18 @@ using namespace vantorel;
 using namespace vantorel::bench;
 
 namespace {
+
+// The benchmark answers every question with its default and approves nothing.
+class QuietPrompter : public Prompter {
+public:
+    void showMessage(const QString&, const QString&, Icon) override {}
+    Answer ask(const QString&, const QString&, Buttons b, Icon) override {
+        return b == Buttons::Ok || b == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    }
+    std::optional<QString> askText(const QString&, const QString&, int, bool) override { return std::nullopt; }
+    Approval requestApproval(const QString&, const QString&) override { return Approval::Refused; }
+    void beep(int) override {}
+};
 
 QTextStream& out() {
     static QTextStream s(stdout);
@@ -61,8 +81,8 @@ int run(const QString& folder, const Figures& f) {
     // Opening the database and loading the settings at start.
     const double openMs = MedianMs(std::max(5, f.repetitions / 5), [&] {
         auto fresh = Database::open(where);
-        fresh->queryOne(QStringLiteral("SELECT * FROM Utility"));
-        fresh->queryOne(QStringLiteral("SELECT * FROM Taxes"));
+        SettingsCopies copies;
+        LoadSettingsCopies(*fresh, copies);
     });
     line(QStringLiteral("open database + settings"), openMs, QStringLiteral("target"), 200.0);
 
@@ -73,12 +93,76 @@ int run(const QString& folder, const Figures& f) {
                                  "(SELECT count(*) FROM BillB WHERE OrderDate >= ? AND OrderDate <= ?) AS b"),
                   {from, to, from, to});
     });
-    line(QStringLiteral("first-start test (hand-written SQL)"), firstStartSqlMs, QStringLiteral("target"), 20.0);
+    const FixedClock clock(lastEvening.addSecs(600));
+    const double firstStartMs = MedianMs(f.repetitions, [&] { IsFirstStartOfBusinessDay(*db, clock); });
+    line(QStringLiteral("first-start test"), firstStartMs, QStringLiteral("hand-written SQL"), firstStartSqlMs);
 
     const double openListSqlMs = MedianMs(f.repetitions, [&] {
-        db->query(QStringLiteral("SELECT * FROM BillA WHERE PayMode = 'Pend' ORDER BY %1").arg(SqlName(QStringLiteral("Table"))));
+        db->query(QStringLiteral("SELECT * FROM BillA WHERE PayMode = 'Pend' AND VIP = false AND %1 <> 'SB' ORDER BY %1")
+                      .arg(SqlName(QStringLiteral("Table"))));
     });
-    line(QStringLiteral("open-bill list (hand-written SQL)"), openListSqlMs, QStringLiteral("target"), 20.0);
+    const double openListMs = MedianMs(f.repetitions, [&] { LoadOpenBillList(*db); });
+    line(QStringLiteral("LoadOpenBillList"), openListMs, QStringLiteral("hand-written SQL"), openListSqlMs);
+
+    // Bookings and line changes on a bill of the last evening, each one user action.
+    ProgramState state;
+    state.dataFolder = folder;
+    state.currentUserName = QStringLiteral("Waiter1");
+    state.currentUserId = QStringLiteral("2001");
+    LoadSettingsCopies(*db, state.settings);
+    QuietPrompter prompter;
+    const BillOpenResult bill = CreateQuickBill(*db, state, prompter, clock, QStringLiteral("77"), QStringLiteral("2"));
+    if (bill.outcome != BillingOutcome::Done)
+        throw std::runtime_error("the benchmark could not open a bill");
+    QList<std::pair<QString, Money>> items;
+    for (const Row& r : db->query(QStringLiteral("SELECT Desc1, SellPrice FROM Items ORDER BY Desc1 LIMIT 40")))
+        items.append({r.text(QStringLiteral("Desc1")), r.money(QStringLiteral("SellPrice"))});
+    int next = 0;
+    auto book = [&] {
+        BookItemRequest request;
+        request.billNumber = bill.billNumber;
+        request.item = items[next % items.size()].first;
+        request.price = items[next % items.size()].second;
+        request.quantity = QStringLiteral("1");
+        ++next;
+        if (BookItem(*db, state, prompter, clock, request).outcome != BillingOutcome::Done)
+            throw std::runtime_error("a benchmark booking was refused");
+    };
+    const double bookMs = MedianMs(f.repetitions, book);
+    line(QStringLiteral("BookItem (every side effect)"), bookMs, QStringLiteral("durable insert"), insertMs);
+
+    auto firstLine = [&] {
+        const BillView view = LoadBill(*db, clock, bill.billNumber);
+        const BillLine& l = view.lines.front();
+        return BillLineRef{l.billNumber, l.lineNumber, l.item, l.price, l.discountPercent, l.quantity};
+    };
+    BillLineRef target;
+    const double editMs = MedianMs(f.repetitions, [&] {
+        EditRequest edit;
+        edit.line = target;
+        edit.quantity = QString::number(target.quantity + 1);
+        if (EditBill(*db, state, prompter, clock, edit).outcome != BillingOutcome::Done)
+            throw std::runtime_error("a benchmark edit was refused");
+    }, [&] { target = firstLine(); });
+    line(QStringLiteral("EditBill"), editMs, QStringLiteral("durable insert"), insertMs);
+
+    const double deleteMs = MedianMs(f.repetitions, [&] {
+        DeleteRequest del;
+        del.line = target;
+        del.quantity = 1;
+        del.confirmed = true;
+        if (DeleteItemFromBill(*db, state, prompter, clock, del).outcome != BillingOutcome::Done)
+            throw std::runtime_error("a benchmark delete was refused");
+    }, [&] { target = firstLine(); });
+    line(QStringLiteral("DeleteItemFromBill"), deleteMs, QStringLiteral("durable insert"), insertMs);
+
+    const double firstPrintMs = MedianMs(std::max(3, f.repetitions / 5), [&] {
+        FirstPrintOpen open = OpenFirstPrint(*db, state, prompter, bill.billNumber, 0);
+        if (open.outcome != BillingOutcome::Done ||
+            CommitFirstPrint(*db, state, prompter, clock, open.panel).outcome != BillingOutcome::Done)
+            throw std::runtime_error("the benchmark first print was refused");
+    }, [&] { PrintReset(*db, prompter, bill.billNumber); });
+    line(QStringLiteral("first print: compute + commit"), firstPrintMs, QStringLiteral("durable insert"), insertMs);
 
     out() << QStringLiteral("\npeak resident memory %1 MB (target 150 MB)\n").arg(PeakResidentMb(), 0, 'f', 1);
     return 0;

@@ -35,15 +35,23 @@ QString GetNextBillNumber(Database& db, const Clock& clock) {
     return NextBillNumber(lastIssued(db), clock.now());
 }
 
+namespace {
+
+// Bill numbers have a fixed width, so the highest is the last in the index: no scan of a year of bills.
+QString highestStoredNumber(Database& db) {
+    const auto row = db.queryOne(QStringLiteral("SELECT BillABillA FROM BillA ORDER BY BillABillA DESC LIMIT 1"));
+    return row ? row->text(QStringLiteral("BillABillA")) : QString();
+}
+
+} // namespace
+
 void SyncLastBillNumber(Database& db) {
+    // Most loads find the counter in line: only then is a write action started.
+    if (!isAbove(highestStoredNumber(db), lastIssued(db)))
+        return;
     UnitOfWork work(db);
-    const QString last = lastIssued(db);
-    QString highest;
-    for (const Row& r : db.query(QStringLiteral("SELECT BillABillA FROM BillA WHERE length(BillABillA) >= ? "
-                                                "ORDER BY length(BillABillA) DESC, BillABillA DESC LIMIT 1"),
-                                 {last.size()}))
-        highest = r.text(QStringLiteral("BillABillA"));
-    if (!highest.isEmpty() && isAbove(highest, last))
+    const QString highest = highestStoredNumber(db);
+    if (isAbove(highest, lastIssued(db)))
         db.exec(QStringLiteral("UPDATE Utility SET BillA = ?"), {highest});
     work.commit();
 }

@@ -7,7 +7,9 @@
 #include "PostgresDriver.h"
 #include "SqlCipherDriver.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace vantorel {
 
@@ -64,10 +66,28 @@ std::unique_ptr<Database> Database::create(const ConnectionString& where,
         return db;
     }
     if (QFileInfo::exists(where.filePath))
-        throw DatabaseError(QStringLiteral("A database already exists at %1.").arg(where.filePath));
-    db = std::make_unique<Database>(SqlCipherDriver::open(where.filePath, true));
-    build(*db);
-    return db;
+        throw DatabaseError(QStringLiteral("A database already exists at %1; it was left unchanged.").arg(where.filePath));
+    // Built under a temporary name and renamed when complete: a half-made database never appears under the
+    // real name, whatever fails on the way.
+    const QString partial = where.filePath + QStringLiteral(".partial");
+    auto removePartial = [&] {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal", ".lock"})
+            QFile::remove(partial + QString::fromLatin1(suffix));
+    };
+    removePartial();
+    try {
+        Database building(SqlCipherDriver::open(partial, true));
+        build(building);
+    } catch (...) {
+        removePartial();
+        throw;
+    }
+    const bool moved =
+        std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(where.filePath).constData()) == 0;
+    removePartial();
+    if (!moved)
+        throw DatabaseError(QStringLiteral("Cannot move the new database into place at %1.").arg(where.filePath));
+    return open(where);
 }
 
 Rows Database::query(const QString& sql, const QVariantList& params) {

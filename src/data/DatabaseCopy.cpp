@@ -77,30 +77,7 @@ void CopyDatabase(const ConnectionString& from, const ConnectionString& to,
     if (from == to)
         throw DatabaseError(QStringLiteral("The source and the target are the same database."));
     auto source = Database::open(from);
-    if (to.engine == ConnectionString::Engine::Postgres) {
-        Database::create(to, [&](Database& target) { copyRows(*source, target, progress); });
-        return;
-    }
-    if (QFileInfo::exists(to.filePath))
-        throw DatabaseError(QStringLiteral("A database already exists at %1; it was left unchanged.").arg(to.filePath));
-    // Written under a temporary name: a copy that fails half way never becomes a live database.
-    const QString partial = to.filePath + QStringLiteral(".partial");
-    auto removePartial = [&] {
-        for (const char* suffix : {"", "-wal", "-shm", "-journal", ".lock"})
-            QFile::remove(partial + QString::fromLatin1(suffix));
-    };
-    removePartial();
-    try {
-        Database::create(ConnectionString::file(partial), [&](Database& target) { copyRows(*source, target, progress); });
-    } catch (...) {
-        removePartial();
-        throw;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(to.filePath).constData()) != 0) {
-        removePartial();
-        throw DatabaseError(QStringLiteral("Cannot move the copy into place at %1.").arg(to.filePath));
-    }
-    removePartial();
+    Database::create(to, [&](Database& target) { copyRows(*source, target, progress); });
 }
 
 } // namespace vantorel

@@ -33,6 +33,11 @@ bool IsNetworkDatabase(const ProgramState& state) {
     return !local;
 }
 
+bool BillingBlockedOverNetwork(const ProgramState& state) {
+    return BuildConnectionString(state).engine == ConnectionString::Engine::SqlCipher &&
+           IsNetworkDataFolder(state.dataFolder);
+}
+
 bool WarnIfLan(const ProgramState& state, Prompter& prompter) {
     if (!IsNetworkDatabase(state))
         return false;

@@ -16,6 +16,10 @@ bool IsNetworkDataFolder(const QString& path);
 // machine counts as the local one, as the computer that held the database file did).
 bool IsNetworkDatabase(const ProgramState& state);
 
+// Whether billing is refused on this workstation: its database is a file reached over the network, which is
+// no place for a till to write. A till on a shared server is what the server is for, so it bills.
+bool BillingBlockedOverNetwork(const ProgramState& state);
+
 inline const QString LanWarningText = QStringLiteral(
     "You are connected to the active Database of Vantorel via LAN!  \n\nAny changes you make, will "
     "become effective immediately and\nmay interfere with the proper operation of Vantorel.  ");

@@ -177,26 +177,10 @@ void CreateDataFolder(const QString& folder, const NewDataFolderOptions& options
     if (!QFileInfo(dir.absolutePath()).isWritable())
         throw SetupError(QStringLiteral("The folder %1 is not writable.").arg(dir.absolutePath()));
 
-    // Built under a temporary name and renamed at the end: a half-made database is never left as the live one.
-    const QString partial = dbPath + QStringLiteral(".partial");
-    auto removePartial = [&] {
-        for (const char* suffix : {"", "-wal", "-shm", "-journal", ".lock"})
-            QFile::remove(partial + QString::fromLatin1(suffix));
-    };
-    removePartial();
     try {
-        {
-            Database::create(ConnectionString::file(partial), [&](Database& db) { InsertStarterRows(db, options); });
-        }
-        if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(dbPath).constData()) != 0)
-            throw SetupError(QStringLiteral("Cannot move the new database into place at %1.").arg(dbPath));
-        removePartial();
+        Database::create(ConnectionString::file(dbPath), [&](Database& db) { InsertStarterRows(db, options); });
     } catch (const DatabaseError& e) {
-        removePartial();
         throw SetupError(e.message());
-    } catch (...) {
-        removePartial();
-        throw;
     }
     makeFoldersAndIni(dir, {});
 }

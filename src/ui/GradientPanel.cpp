@@ -59,7 +59,11 @@ void GradientPanel::paintEvent(QPaintEvent*) {
 
 void GradientPanel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
-    QWidget::mousePressEvent(event);
+    // Accepting the press makes this panel receive the release too (an ignored press goes to the parent).
+    if (m_pressed)
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
 }
 
 void GradientPanel::mouseReleaseEvent(QMouseEvent* event) {

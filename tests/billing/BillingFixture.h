@@ -85,7 +85,7 @@ struct BillingFixture {
 
     void settleElsewhere(const QString& bill) {
         auto other = folder.open();
-        other->exec(QStringLiteral("UPDATE BillA SET PayMode = 'Cash', FirstPrint = 1 WHERE BillABillA = ?"),
+        other->exec(QStringLiteral("UPDATE BillA SET PayMode = 'Cash', FirstPrint = true WHERE BillABillA = ?"),
                     {bill});
     }
 

@@ -351,7 +351,7 @@ private Q_SLOTS:
         f.clock.set(f.clock.now().addDays(-1));
         const QString yesterday = f.openBill(QStringLiteral("3"));
         f.clock.set(f.clock.now().addDays(1));
-        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = 1 WHERE BillABillA IN (?, ?)"),
+        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = true WHERE BillABillA IN (?, ?)"),
                    {today, yesterday});
         RegisterPaidBills(*f.db, f.state, f.clock);
         QVERIFY(LoadBill(*f.db, f.clock, today).header->authorizationLock);

@@ -192,7 +192,7 @@ private Q_SLOTS:
         f.book(bill, QStringLiteral("Fish"), QStringLiteral("3"), M("10.00"), 10);
         f.clock.advanceSeconds(60);
         f.book(bill, QStringLiteral("Beer"), QStringLiteral("1"), M("5.00"));
-        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = 1 WHERE BillABillA = ?"), {bill});
+        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = true WHERE BillABillA = ?"), {bill});
         const Money maxBefore = billMax(f, bill);
         const Money consumption = itemMoney(f, QStringLiteral("Fish"), "Consumption");
 
@@ -243,7 +243,7 @@ private Q_SLOTS:
         f.state.settings.billAuthorizationOn = true;
         const QString bill = f.openBill(QStringLiteral("1"));
         f.book(bill, QStringLiteral("Fish"), QStringLiteral("2"), M("10.00"), 10);
-        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = 1, Sec1 = 1 WHERE BillABillA = ?"), {bill});
+        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = true, Sec1 = true WHERE BillABillA = ?"), {bill});
         const QStringList before = f.snapshot();
         f.prompter.approvals = {Prompter::Approval(approval)};
         const LineResult r = DeleteItemFromBill(*f.db, f.state, f.prompter, f.clock,
@@ -451,7 +451,7 @@ private Q_SLOTS:
         QCOMPARE(f.book(bill, QStringLiteral("Beer"), QStringLiteral("1"), M("5.00"), 10).outcome,
                  BillingOutcome::Refused);
         QCOMPARE(f.prompter.lastMessage(), BillingMessage::CustomerAccountNoDiscount().text);
-        f.db->exec(QStringLiteral("UPDATE StackedBill SET Blocked = 1"));
+        f.db->exec(QStringLiteral("UPDATE StackedBill SET Blocked = true"));
         QCOMPARE(f.book(bill, QStringLiteral("Beer"), QStringLiteral("1"), M("5.00")).outcome,
                  BillingOutcome::Refused);
         QCOMPARE(f.prompter.lastMessage(), BillingMessage::BlockedAccount().text);

@@ -147,7 +147,7 @@ private Q_SLOTS:
     void approvalAfterFirstPrint() {
         TransferFixture f;
         f.state.settings.billAuthorizationOn = true;
-        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = 1, Sec1 = 1 WHERE BillABillA = ?"),
+        f.db->exec(QStringLiteral("UPDATE BillA SET FirstPrint = true, Sec1 = true WHERE BillABillA = ?"),
                    {f.from});
         f.prompter.approvals = {Prompter::Approval::OneItem};
         QCOMPARE(f.transfer(1, M("12.00")).outcome, BillingOutcome::Done);

@@ -71,6 +71,17 @@ private Q_SLOTS:
         server.database = QStringLiteral("vantorel");
         WriteServerSettings(dir.path(), server);
         QCOMPARE(IsNetworkDatabase(state), network);
+        // Every till on a server bills; only a database file on a network share keeps billing away.
+        QVERIFY(!BillingBlockedOverNetwork(state));
+    }
+
+    void billingIsBlockedOnlyForAFileOnTheNetwork() {
+        ProgramState state;
+        state.dataFolder = QStringLiteral("//server/Vantorel/");
+        QVERIFY(BillingBlockedOverNetwork(state));
+        QTemporaryDir dir;
+        state.dataFolder = dir.path() + QLatin1Char('/');
+        QVERIFY(!BillingBlockedOverNetwork(state));
     }
 };
 

@@ -6,6 +6,14 @@
 
 namespace vantorel {
 
+QString DataFolderFor(const QString& option) {
+    QString dir = option;
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+              QStringLiteral("/Vantorel");
+    return QDir(dir).absolutePath() + QLatin1Char('/');
+}
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Vantorel point of sale"));
@@ -16,10 +24,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addOption(folder);
     parser.process(arguments);
     CommandLine cl;
-    QString dir = parser.value(folder);
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vantorel");
-    cl.dataFolder = QDir(dir).absolutePath() + QLatin1Char('/');
+    cl.dataFolder = DataFolderFor(parser.value(folder));
     return cl;
 }
 

@@ -1,0 +1,60 @@
+#include "StandInScreens.h"
+
+#include "PendingScreen.h"
+#include "ProgramState.h"
+#include "Rights.h"
+#include "TF03.h"
+#include "TF05.h"
+
+#include <QPushButton>
+
+namespace vantorel {
+
+namespace {
+
+void showPending(TFMain& main, const QString& title, const QString& text) {
+    PendingScreen screen(main.clock(), title, text, &main);
+    screen.execModal();
+}
+
+} // namespace
+
+MainScreenOpeners StandInOpeners() {
+    MainScreenOpeners o;
+    o.billing = [](TFMain& main) {
+        showPending(main,
+                    main.state().settings.touchMode ? QStringLiteral("Touch Billing")
+                                                    : QStringLiteral("Billing"),
+                    QStringLiteral("Billing is not part of this version of Vantorel yet."));
+    };
+    o.salesSummary = [](TFMain& main) {
+        showPending(main, QStringLiteral("Today's Sales"),
+                    QStringLiteral("Today's sales summary is not part of this version of Vantorel yet."));
+    };
+    o.utilities = [](TFMain& main) {
+        PendingScreen screen(
+            main.clock(), QStringLiteral("Utilities"),
+            QStringLiteral("The utilities menu is not part of this version of Vantorel yet."), &main);
+        QPushButton* rights = screen.addEntry(QStringLiteral("Authorization"), [&main, &screen] {
+            ConnectionHolder connection(main.state());
+            if (!Authorized(connection.db(), main.state(), main.prompter(), QStringLiteral("TF05")))
+                return;
+            connection.close();
+            TF05 tf05(main.state(), main.clock(), main.prompter(), &screen);
+            tf05.run();
+        });
+        rights->setObjectName(QStringLiteral("AuthorizationEntry"));
+        QPushButton* users = screen.addEntry(QStringLiteral("User ID"), [&main, &screen] {
+            ConnectionHolder connection(main.state());
+            if (!Authorized(connection.db(), main.state(), main.prompter(), QStringLiteral("TF03")))
+                return;
+            TF03 tf03(connection.db(), main.state(), main.prompter(), main.clock(), &screen);
+            tf03.execModal();
+        });
+        users->setObjectName(QStringLiteral("UserIdEntry"));
+        screen.execModal();
+    };
+    return o;
+}
+
+} // namespace vantorel
