@@ -3,6 +3,7 @@
 #include "PendingScreen.h"
 #include "ProgramState.h"
 #include "Rights.h"
+#include "TF02.h"
 #include "TF03.h"
 #include "TF05.h"
 
@@ -22,9 +23,14 @@ void showPending(TFMain& main, const QString& title, const QString& text) {
 MainScreenOpeners StandInOpeners() {
     MainScreenOpeners o;
     o.billing = [](TFMain& main) {
-        showPending(main,
-                    main.state().settings.touchMode ? QStringLiteral("Touch Billing")
-                                                    : QStringLiteral("Billing"),
+        if (!main.state().settings.touchMode) {
+            // The billing screen works on a connection of its own, as every screen does.
+            ConnectionHolder connection(main.state());
+            TF02 billing(connection.db(), main.state(), main.prompter(), main.clock(), &main);
+            billing.execModal();
+            return;
+        }
+        showPending(main, QStringLiteral("Touch Billing"),
                     QStringLiteral("Billing is not part of this version of Vantorel yet."));
     };
     o.salesSummary = [](TFMain& main) {
