@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace vantorel {
@@ -20,7 +21,16 @@ InputGate::Hold::Hold(InputGate& gate) : m_gate(gate) {
 
 InputGate::Hold::~Hold() {
     if (--m_gate.m_depth == 0)
-        m_gate.replay();
+        m_gate.release();
+}
+
+void InputGate::release() {
+    if (m_keys.empty() || m_replayPending)
+        return;
+    // The kept keys go on once the screen has shown the action's result (the focus may move), and in
+    // order: keys arriving meanwhile queue behind them.
+    m_replayPending = true;
+    QTimer::singleShot(0, this, &InputGate::replay);
 }
 
 bool InputGate::belongsToScreen(QObject* object) const {
@@ -33,7 +43,7 @@ bool InputGate::belongsToScreen(QObject* object) const {
 }
 
 bool InputGate::eventFilter(QObject* watched, QEvent* event) {
-    if (m_depth == 0)
+    if ((m_depth == 0 && !m_replayPending) || event == m_passing)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -51,27 +61,29 @@ bool InputGate::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
-        return belongsToScreen(watched);
+        return m_depth > 0 && belongsToScreen(watched);
     default:
         return false;
     }
 }
 
 void InputGate::replay() {
-    if (m_replaying)
-        return;
-    m_replaying = true;
-    // A replayed key may start another action, which closes the gate again: the rest waits for it.
-    while (m_depth == 0 && !m_keys.empty()) {
+    m_replayPending = false;
+    while (m_depth == 0 && !m_replayPending && !m_keys.empty()) {
         std::unique_ptr<QKeyEvent> key = std::move(m_keys.front());
         m_keys.pop_front();
         QWidget* target = m_surface ? m_surface->focusWidget() : nullptr;
         if (!target)
             target = m_form;
-        if (target)
-            QApplication::sendEvent(target, key.get());
+        if (!target)
+            continue;
+        // A key that starts another action holds the rest until that one is over.
+        m_passing = key.get();
+        QApplication::sendEvent(target, key.get());
+        m_passing = nullptr;
     }
-    m_replaying = false;
+    if (m_depth == 0 && !m_replayPending && !m_keys.empty())
+        release();
 }
 
 } // namespace vantorel

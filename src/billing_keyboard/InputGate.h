@@ -11,8 +11,9 @@ class QWidget;
 namespace vantorel {
 
 // Blocks a screen's keyboard and mouse while an action writes to the database. Keys typed meanwhile are
-// kept in order and handed to the control that has the focus once the action is over, so typing ahead
-// loses nothing; mouse input is dropped. Message boxes the action opens are other windows and work as usual.
+// kept in order and handed, once the action and everything it shows are over, to the control that then has
+// the focus, so typing ahead loses nothing; mouse input is dropped. Message boxes the action opens are other
+// windows and work as usual.
 class InputGate : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +21,7 @@ public:
     InputGate(QWidget* form, QWidget* surface);
     ~InputGate() override;
 
-    bool isClosed() const { return m_depth > 0; }
+    bool isClosed() const { return m_depth > 0 || m_replayPending; }
     int pendingKeys() const { return static_cast<int>(m_keys.size()); }
 
     // Closes the gate for the lifetime of the object; the last one to end replays the kept keys.
@@ -40,12 +41,14 @@ protected:
 
 private:
     bool belongsToScreen(QObject* object) const;
+    void release();
     void replay();
 
     QPointer<QWidget> m_form;
     QPointer<QWidget> m_surface;
     int m_depth = 0;
-    bool m_replaying = false;
+    bool m_replayPending = false;
+    const QEvent* m_passing = nullptr;
     std::deque<std::unique_ptr<QKeyEvent>> m_keys;
 };
 

@@ -29,6 +29,7 @@ namespace {
 constexpr int SpeedCodeLength = 5;
 constexpr int NameLength = 30;
 constexpr int FlashMilliseconds = 1000;
+constexpr int MaxDiscountDigits = 2;
 
 const QString MarketPriceCaption = QStringLiteral("Market Price");
 
@@ -128,7 +129,7 @@ void OrderEntryRegion::buildControls() {
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_total->setStyleSheet(QStringLiteral("background: white; padding-right: 4px;"));
     MakeLabel(this, QStringLiteral("Disc %"), QRect(556, 80, 60, 18), 13, true);
-    m_discount = MakeEdit(this, QStringLiteral("DiscEdit"), QRect(556, 98, 50, 28), 2);
+    m_discount = MakeEdit(this, QStringLiteral("DiscEdit"), QRect(556, 98, 50, 28), 3);
     m_discount->setAlignment(Qt::AlignRight);
     m_foc = MakeCheck(this, QStringLiteral("FOC"), QStringLiteral("FocBox"), QRect(616, 98, 70, 28));
     connect(m_foc, &QCheckBox::clicked, this, &OrderEntryRegion::focToggled);
@@ -715,8 +716,12 @@ bool OrderEntryRegion::discountKey(QKeyEvent* key) {
         backToSearch();
         return true;
     }
-    if (IsDigitKey(key) || IsEditingKey(key))
+    if (IsEditingKey(key))
         return false;
+    if (IsDigitKey(key)) {
+        // Two digits at most; the field shows "100" only for FOC.
+        return m_discount->text().size() - m_discount->selectedText().size() >= MaxDiscountDigits;
+    }
     return !key->text().isEmpty();
 }
 
