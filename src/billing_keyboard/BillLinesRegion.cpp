@@ -38,10 +38,13 @@ BillLinesRegion::BillLinesRegion(QWidget* parent) : QWidget(parent) {
                        QStringLiteral("Menu Item"), QStringLiteral("Price"), QStringLiteral("Qty"),
                        QStringLiteral("Amount"), QStringLiteral("FOC"), QStringLiteral("Disc%"),
                        QStringLiteral("Total")});
-    const int widths[] = {34, 60, 44, 150, 62, 34, 66, 34, 40};
-    for (int i = 0; i < 9; ++i)
+    // Every column fixed, so that the amounts on the right stay in view.
+    const int widths[] = {32, 58, 42, 148, 60, 32, 64, 32, 40, 80};
+    m_list->header()->setStretchLastSection(false);
+    for (int i = 0; i < 10; ++i) {
+        m_list->header()->setSectionResizeMode(i, QHeaderView::Fixed);
         m_list->setColumnWidth(i, widths[i]);
-    m_list->header()->setMinimumSectionSize(20);
+    }
     m_total = MakeLabel(this, QString(), QRect(424, 168, 180, 24), 15, true, QStringLiteral("LinesTotal"));
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

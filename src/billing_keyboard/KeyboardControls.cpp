@@ -68,9 +68,20 @@ QTreeWidget* MakeList(QWidget* parent, const QString& name, const QRect& at, con
     t->header()->setFont(FullScreenForm::designFont(12, true));
     t->header()->setStretchLastSection(true);
     t->header()->setMinimumSectionSize(16);
+    t->header()->setSectionResizeMode(t->columnCount() - 1, QHeaderView::Stretch);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->header()->setSectionsMovable(false);
     return t;
+}
+
+QString ButtonStyle() {
+    // The focused button must stand out: the keyboard decides what Enter does.
+    return QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdfd, stop:1 #e2e5e9);"
+        " border: 1px solid #8c939b; border-radius: 4px; padding: 2px; }"
+        "QPushButton:focus { border: 2px solid #1e5ac8; background: #e3edff; }"
+        "QPushButton:pressed { background: #c9d3de; }"
+        "QPushButton:disabled { color: #a0a0a0; border-color: #c0c4c8; }");
 }
 
 bool IsEnter(const QKeyEvent* key) {

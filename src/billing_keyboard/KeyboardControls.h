@@ -24,6 +24,9 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QRect& at, int m
 QCheckBox* MakeCheck(QWidget* parent, const QString& text, const QString& name, const QRect& at);
 QTreeWidget* MakeList(QWidget* parent, const QString& name, const QRect& at, const QStringList& columns);
 
+// The look of the screen's buttons, the focused one marked.
+QString ButtonStyle();
+
 bool IsEnter(const QKeyEvent* key);
 bool IsDigitKey(const QKeyEvent* key);
 // The letter typed, upper-cased; a null QChar when the key typed no letter or came with Ctrl or Alt.

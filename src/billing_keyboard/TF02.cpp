@@ -74,6 +74,7 @@ TF02::~TF02() = default;
 
 void TF02::buildControls() {
     QWidget* c = canvas();
+    c->setStyleSheet(ButtonStyle());
     m_top = new OpenAccountsRegion(c);
     m_top->setGeometry(0, TitleBarHeight + 2, DesignWidth, 168);
     m_entry = new OrderEntryRegion(m_context, c);

@@ -12,7 +12,7 @@ namespace vantorel {
 namespace {
 
 constexpr int Width = 340;
-constexpr int Height = 230;
+constexpr int Height = 186;
 
 } // namespace
 

@@ -11,7 +11,11 @@ namespace vantorel {
 // that screens can be tried without a real printer.
 class FolderPrintSink final : public PrintSink {
 public:
-    explicit FolderPrintSink(const QString& folder) : m_folder(folder) { QDir().mkpath(folder); }
+    // Numbering goes on after the files the folder holds already.
+    explicit FolderPrintSink(const QString& folder) : m_folder(folder) {
+        QDir().mkpath(folder);
+        m_jobs = static_cast<int>(QDir(folder).entryList(QDir::Files).size());
+    }
 
     bool printerExists(const QString&) override { return true; }
     QString defaultPrinter() override { return QStringLiteral("Folder"); }
