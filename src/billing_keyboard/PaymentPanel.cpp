@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace vantorel {
 
@@ -230,6 +231,18 @@ bool PaymentPanel::eventFilter(QObject* watched, QEvent* event) {
             m_number->clear();
             m_change->clear();
             m_numberRechecked = false;
+        }
+    }
+    // Leaving "Cash paid" with text that is no amount is pointed out at once.
+    if (event->type() == QEvent::FocusOut && watched == m_cash && isOpen()) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            ReadCashPaid(m_cash->text(), m_view.amountDue).problem == CashEntry::Problem::NotANumber) {
+            QTimer::singleShot(0, this, [this] {
+                if (isOpen() &&
+                    ReadCashPaid(m_cash->text(), m_view.amountDue).problem == CashEntry::Problem::NotANumber)
+                    CheckCashPaid(m_context.prompter, m_cash->text(), m_view.amountDue);
+            });
         }
     }
     return KeyboardPanel::eventFilter(watched, event);

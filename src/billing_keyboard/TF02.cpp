@@ -200,6 +200,10 @@ void TF02::formActivate() {
         RegisterPaidBills(m_db, m_state, m_clock);
     });
     m_lines->setOrderSlipShown(false);
+    int idleTimeout = 0;
+    RunAction(m_context, [&] { idleTimeout = ReadUtility(m_db).billingTimer; });
+    m_lines->incentive()->setVisible(m_state.settings.incentivesInUse);
+    m_lines->lockScreen()->setVisible(m_state.settings.userIdMode && idleTimeout > 0);
     m_entry->setSearchMode(OrderEntryRegion::Mode::SpeedCode);
     m_entry->setSetMenuAvailable(m_state.settings.setMenuPricesActive);
     if (m_state.settings.userIdMode)

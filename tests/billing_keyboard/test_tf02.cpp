@@ -1,7 +1,10 @@
+#include "BillLines.h"
 #include "BillingMessages.h"
 #include "Bills.h"
 #include "KeyboardScreen.h"
 #include "MenuItems.h"
+#include "ModalDriver.h"
+#include "TFuserID.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -513,6 +516,110 @@ private Q_SLOTS:
         QCOMPARE(s.value(QStringLiteral("SELECT count(*) FROM BillB WHERE BillBBillA = ?"), {bill}).toInt(),
                  0);
         QVERIFY(s.child<QPushButton>("CloseAccountBut")->isVisible());
+    }
+
+    void userIdModeAsksWhoIsWorking() {
+        ModalDriver driver;
+        KeyboardScreen s([&](KeyboardScreen& k) {
+            SetUserIdMode(*k.db, true, 60000);
+            LoadSettingsCopies(*k.db, k.state.settings);
+            driver.whenOpen<TFuserID>([](TFuserID* prompt) {
+                QVERIFY(!prompt->exitButton()->isVisible());
+                prompt->idField()->setText(QStringLiteral("2345"));
+                prompt->toBilling();
+            });
+        });
+        QCOMPARE(driver.ran(), 1);
+        QCOMPARE(s.state.currentUserName, QStringLiteral("Tom"));
+        QCOMPARE(s.text("UserNameLabel"), QStringLiteral("Tom"));
+        QVERIFY(s.child<QPushButton>("LockScreenBut")->isVisible());
+        const QString bill = s.openTable(QStringLiteral("4"));
+        QCOMPARE(s.billText(bill, "Waiter"), QStringLiteral("Tom"));
+
+        // F10 hands over to the next user...
+        driver.whenOpen<TFuserID>([](TFuserID* prompt) {
+            QVERIFY(prompt->exitButton()->isVisible());
+            prompt->idField()->setText(QStringLiteral("3456"));
+            prompt->toBilling();
+        });
+        s.key(Qt::Key_F10);
+        QCOMPARE(driver.ran(), 2);
+        QVERIFY(s.form->isVisible());
+        QCOMPARE(s.text("UserNameLabel"), QStringLiteral("Anna"));
+        // ... or closes billing.
+        driver.whenOpen<TFuserID>([](TFuserID* prompt) {
+            prompt->idField()->setText(QStringLiteral("3456"));
+            prompt->exitBilling();
+        });
+        s.key(Qt::Key_F10);
+        QCOMPARE(driver.ran(), 3);
+        QVERIFY(!s.form->isVisible());
+    }
+
+    void aBlockedAccountTakesNoItemsButCanBeSettled() {
+        KeyboardScreen s([](KeyboardScreen& k) {
+            k.db->exec(QStringLiteral("INSERT INTO StackedBill (Customer, DiscPerc, MaxCredit, TotalCredit, "
+                                      "AvailableCredit, Blocked) VALUES (?, ?, ?, ?, ?, ?)"),
+                       {QStringLiteral("SMITH"), 0, QVariant::fromValue(Money::fromCents(1000)),
+                        QVariant::fromValue(Money::fromCents(1000)),
+                        QVariant::fromValue(Money::fromCents(1000)), false});
+            const QString bill = AllocateCustomerBill(*k.db, k.prompter, k.clock, QStringLiteral("SMITH"),
+                                                      QStringLiteral("9"), QString())
+                                     .billNumber;
+            BookItemRequest request;
+            request.billNumber = bill;
+            request.item = QStringLiteral("Fish and Chips");
+            request.quantity = QStringLiteral("1");
+            request.price = Money::fromCents(1650);
+            QCOMPARE(BookItem(*k.db, k.state, k.prompter, k.clock, request).outcome, BillingOutcome::Done);
+            k.db->exec(QStringLiteral("UPDATE StackedBill SET Blocked = ?"), {true});
+        });
+        QCOMPARE(s.text("AddToAccountHeader"), QStringLiteral("Blocked VIP Account"));
+        QVERIFY(!s.child<QTreeWidget>("ItemList")->isVisible());
+        QVERIFY(s.child<QLabel>("BlockedNote")->isVisible());
+        QVERIFY(s.child<QPushButton>("PrintVipBillBut")->isVisible());
+        s.type(QStringLiteral("FM1"));
+        QCOMPARE(s.text("CodeEdit"), QString());
+        s.prompter.beeps.clear();
+        s.key(Qt::Key_F2);
+        QCOMPARE(s.prompter.beeps.size(), size_t(1));
+        QVERIFY(!s.panelOpen("NewAccountPanel"));
+        s.key(Qt::Key_F4);
+        QVERIFY(s.panelOpen("FirstPrintPanel"));
+    }
+
+    void totalAccountShowsEarlierDays() {
+        KeyboardScreen s([](KeyboardScreen& k) {
+            const QString bill =
+                CreateQuickBill(*k.db, k.state, k.prompter, k.clock, QStringLiteral("6"), QString())
+                    .billNumber;
+            k.db->exec(QStringLiteral(
+                           "INSERT INTO BillB (BillBBillA, BillNoItem, %1, Quantity, SalesPrice, SumItem, "
+                           "ItemDiscPerc, ItemsPayment, ItemCost, OrderDate) VALUES (?, ?, ?, ?, ?, ?, ?, ?, "
+                           "?, ?)")
+                           .arg(SqlName(QStringLiteral("Item"))),
+                       {bill, QStringLiteral("01"), QStringLiteral("Stout"), 1,
+                        QVariant::fromValue(Money::fromCents(580)),
+                        QVariant::fromValue(Money::fromCents(580)), 0,
+                        QVariant::fromValue(Money::fromCents(580)), QVariant::fromValue(Money()),
+                        k.clock.now().addDays(-1)});
+        });
+        QVERIFY(s.listed("LineList").isEmpty());
+        QVERIFY(s.text("LinesTotal").isEmpty());
+        auto* total = s.child<QPushButton>("TotalAccountBut");
+        QVERIFY(total->isVisible());
+        QVERIFY(!s.child<QPushButton>("CloseAccountBut")->isVisible());
+        s.click("TotalAccountBut");
+        QCOMPARE(s.listed("LineList", 3), QStringList{QStringLiteral("Stout")});
+        QCOMPARE(s.text("LinesHeader"), QStringLiteral("Total Account"));
+        QCOMPARE(total->text(), QStringLiteral("Today"));
+        QCOMPARE(s.text("LinesTotal"), QStringLiteral("5.80"));
+        // A line of an earlier day cannot be deleted.
+        s.key(Qt::Key_Down, Qt::ControlModifier);
+        s.type(QStringLiteral("d"));
+        QCOMPARE(s.prompter.lastMessage(), QStringLiteral("You can change only today's orders!     \n"));
+        s.click("TotalAccountBut");
+        QVERIFY(s.listed("LineList").isEmpty());
     }
 
     void closingLeavesTheScreen() {

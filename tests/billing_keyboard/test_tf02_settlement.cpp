@@ -254,6 +254,87 @@ private Q_SLOTS:
         QCOMPARE(s.billText(bill, "PayMode"), QStringLiteral("Cash"));
     }
 
+    void theFinalReceiptQuestion_data() {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<bool>("receipts");
+        QTest::addColumn<bool>("reinsert");
+        QTest::addColumn<bool>("fullBill");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("startFocus");
+        QTest::addColumn<int>("printsAfterYes"); // -1: Yes only moves to OK
+        QTest::addColumn<int>("printsAfterOk");
+        QTest::newRow("roll: thank-you receipt") << "RPT" << true << false << false << "Receipt printer"
+                                                 << "FinalYesBut" << 2 << 2;
+        QTest::newRow("sheet, reinsert") << "A5" << true << true << false << "Place first printout in printer"
+                                         << "FinalYesBut" << -1 << 2;
+        QTest::newRow("sheet, nothing to print")
+            << "A6" << true << false << false << "Place paper in the printer"
+            << "FinalYesBut" << -1 << 1;
+        QTest::newRow("sheet, full bill") << "A5" << true << true << true << "Place paper in the printer"
+                                          << "ReturnOkBut" << 2 << 2;
+        QTest::newRow("receipts off") << "RPT" << false << false << false << ""
+                                      << "ReturnOkBut" << 0 << 0;
+    }
+    void theFinalReceiptQuestion() {
+        QFETCH(QString, paper);
+        QFETCH(bool, receipts);
+        QFETCH(bool, reinsert);
+        QFETCH(bool, fullBill);
+        QFETCH(QString, hint);
+        QFETCH(QString, startFocus);
+        QFETCH(int, printsAfterYes);
+        QFETCH(int, printsAfterOk);
+        KeyboardScreen s([&](KeyboardScreen& k) {
+            k.db->exec(QStringLiteral("UPDATE Utility SET PaperSize = ?, PrintInvoice = ?, PrintReinsert = "
+                                      "?, PrintFullBill = ?"),
+                       {paper, receipts, reinsert, fullBill});
+            LoadSettingsCopies(*k.db, k.state.settings);
+        });
+        const QString bill = orderedBill(s);
+        printFirstBill(s);
+        QCOMPARE(s.prints.titles.size(), receipts ? 1 : 0);
+        s.key(Qt::Key_F4);
+        s.type(QStringLiteral("100"));
+        s.enter();
+        s.enter();
+        QVERIFY(s.panelOpen("CashReturnPanel"));
+        QCOMPARE(s.child<QLabel>("ReceiptHint")->isVisible(), receipts);
+        QCOMPARE(s.child<QPushButton>("FinalYesBut")->isVisible(), receipts);
+        if (receipts)
+            QCOMPARE(s.text("ReceiptHint"), hint);
+        QVERIFY(s.focused(qPrintable(startFocus)));
+        if (receipts) {
+            s.click("FinalYesBut");
+            if (printsAfterYes < 0) {
+                QVERIFY(s.panelOpen("CashReturnPanel"));
+                QVERIFY(s.focused("ReturnOkBut"));
+                s.enter();
+            } else {
+                QCOMPARE(s.prints.titles.size(), printsAfterYes);
+            }
+        } else {
+            s.enter();
+        }
+        QVERIFY(!s.panelOpen("CashReturnPanel"));
+        QCOMPARE(s.prints.titles.size(), printsAfterOk);
+        QVERIFY(s.value(QStringLiteral("SELECT PrintBill FROM BillA WHERE BillABillA = ?"), {bill}).toBool());
+    }
+
+    void cashFieldTakesOnlyAnAmount() {
+        KeyboardScreen s;
+        orderedBill(s);
+        printFirstBill(s);
+        s.key(Qt::Key_F4);
+        s.type(QStringLiteral("1x.2-3."));
+        QCOMPARE(s.text("CashEdit"), QStringLiteral("1.23.")); // other letters and signs are refused
+        s.enter();
+        QCOMPARE(s.prompter.lastMessage(), QStringLiteral("Invalid numeric input. Please try again!   "));
+        QVERIFY(s.focused("CashEdit"));
+        s.key(Qt::Key_Escape);
+        QCOMPARE(s.text("CashEdit"), QString());
+        QVERIFY(s.panelOpen("PaymentPanel"));
+    }
+
     void aBillChangedAfterItsFirstPrintIsPrintedAgain() {
         KeyboardScreen s;
         const QString bill = orderedBill(s);
