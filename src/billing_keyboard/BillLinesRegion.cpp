@@ -12,17 +12,17 @@ namespace vantorel {
 
 namespace {
 
-constexpr int ButtonWidth = 80;
+constexpr int ButtonWidth = 84;
 constexpr int ButtonHeight = 30;
 
 QPushButton* sideButton(QWidget* parent, const QString& text, const QString& name, int column, int row,
                         const QString& functionKey = QString()) {
-    const int x = column == 0 ? 626 : 710;
+    const int x = column == 0 ? 622 : 708;
     const int y = 4 + row * 32;
     QPushButton* b = MakeButton(parent, text, name, QRect(x, y, ButtonWidth, ButtonHeight), 11);
     b->setFocusPolicy(Qt::NoFocus);
     if (!functionKey.isEmpty())
-        MakeLabel(parent, functionKey, QRect(column == 0 ? 612 : 696, y + 8, 16, 14), 10, true,
+        MakeLabel(parent, functionKey, QRect(column == 0 ? 607 : 693, y + 8, 16, 14), 10, true,
                   name + QStringLiteral("Key"));
     return b;
 }

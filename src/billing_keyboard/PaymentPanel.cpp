@@ -60,8 +60,9 @@ PaymentPanel::PaymentPanel(BillingContext& context, QWidget* parent)
         MakeButton(this, QStringLiteral("&Back"), QStringLiteral("PayBackBut"), QRect(310, 288, 110, 34), 15);
     connect(m_ok, &QPushButton::clicked, this, &PaymentPanel::okClick);
     connect(m_back, &QPushButton::clicked, this, &PaymentPanel::backClick);
-    connect(m_companies, &QListWidget::currentTextChanged, this, [this](const QString& text) {
-        if (!m_filling && !text.isEmpty()) {
+    // Choosing a company (not merely entering the list) starts a card payment: the cash part is cleared.
+    connect(m_companies, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_filling && !m_companies->selectedItems().isEmpty()) {
             m_cash->clear();
             m_change->clear();
         }
@@ -201,6 +202,8 @@ void PaymentPanel::okClick() {
         emit closedWithout(result.outcome);
         return;
     }
+    // The typed card number is not kept on the screen once the payment is stored.
+    m_number->clear();
     close();
     if (result.card) {
         m_context.devices.showCard(result.amountDue);
@@ -215,6 +218,7 @@ void PaymentPanel::okClick() {
 void PaymentPanel::backClick() {
     if (!isOpen())
         return;
+    m_number->clear();
     close();
     emit closedWithout(BillingOutcome::Cancelled);
 }
