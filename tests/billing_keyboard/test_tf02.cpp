@@ -516,6 +516,35 @@ private Q_SLOTS:
         QCOMPARE(s.value(QStringLiteral("SELECT count(*) FROM BillB WHERE BillBBillA = ?"), {bill}).toInt(),
                  0);
         QVERIFY(s.child<QPushButton>("CloseAccountBut")->isVisible());
+        // The empty account is closed after its question; no bill left, the table box opens.
+        s.click("CloseAccountBut");
+        QVERIFY(s.prompter.questions.back().text.startsWith(QStringLiteral("Close an empty account only")));
+        QVERIFY(s.value(QStringLiteral("SELECT %1 FROM BillA WHERE BillABillA = ?")
+                            .arg(SqlName(QStringLiteral("Void"))),
+                        {bill})
+                    .toBool());
+        QVERIFY(s.listed("BillList").isEmpty());
+        QVERIFY(s.panelOpen("TableBox"));
+    }
+
+    void orderSlipPrintsTheBookedItems() {
+        KeyboardScreen s;
+        s.openTable(QStringLiteral("4"));
+        QVERIFY(!s.child<QPushButton>("OrderSlipBut")->isVisible());
+        s.book(QStringLiteral("FM1"), QStringLiteral("2"));
+        s.book(QStringLiteral("DB1"));
+        QVERIFY(s.child<QPushButton>("OrderSlipBut")->isVisible());
+        QCOMPARE(s.value(QStringLiteral("SELECT count(*) FROM BarSlip")).toInt(), 3);
+        s.key(Qt::Key_F9);
+        QCOMPARE(s.prints.titles.size(), 1);
+        QCOMPARE(s.value(QStringLiteral("SELECT count(*) FROM BarSlip")).toInt(), 0);
+        QVERIFY(!s.child<QPushButton>("OrderSlipBut")->isVisible());
+        QVERIFY(s.focused("CodeEdit"));
+        // Selecting another bill drops unsent lines.
+        s.book(QStringLiteral("DB1"));
+        s.openTable(QStringLiteral("5"));
+        QCOMPARE(s.value(QStringLiteral("SELECT count(*) FROM BarSlip")).toInt(), 0);
+        QVERIFY(!s.child<QPushButton>("OrderSlipBut")->isVisible());
     }
 
     void userIdModeAsksWhoIsWorking() {
@@ -584,8 +613,12 @@ private Q_SLOTS:
         s.key(Qt::Key_F2);
         QCOMPARE(s.prompter.beeps.size(), size_t(1));
         QVERIFY(!s.panelOpen("NewAccountPanel"));
+        s.click("PrintVipBillBut");
+        QCOMPARE(s.prints.titles.size(), 1);
         s.key(Qt::Key_F4);
         QVERIFY(s.panelOpen("FirstPrintPanel"));
+        QCOMPARE(s.text("FirstPrintNote"), QStringLiteral("VIP Account SMITH"));
+        QVERIFY(!s.child<QCheckBox>("BillFocBox")->isEnabled());
     }
 
     void totalAccountShowsEarlierDays() {
