@@ -217,6 +217,32 @@ def barslip_lp(paper):
     return "\n".join(lines) + "\n"
 
 
+def price_list():
+    # Item 27, then price, taxes, charge and total right-aligned: 64 characters.
+    head = f"{'Item':<27}{'Price':>9}{'Tax':>9}{'Charge':>9}{'Total':>10}"
+    lines = ["# Price list: every item's price with the taxes and service charge added to the invoice.",
+             "# Dataset: Report (RItem item, Val1 price, Val2 taxes, Val3 service charge, Val4 total)",
+             "# joined with the Taxes row.",
+             "title Price list", "page A5", "width 64", "",
+             "[ReportHeader]",
+             "  bold center PRICE LIST",
+             "  center {#now:date} {#now:time}",
+             "  if TTaxOnBill: center Taxes added: {TSalesTax:number}% + {TGovTax:number}%",
+             "  if TSCOnBill: center Service charge added: {TServCharge:number}%",
+             "  blank", "",
+             "[PageHeader]",
+             f"  bold text {head}",
+             "  rule", "",
+             "[Detail]",
+             "  text {RItem:<27}{Val1:money:>9}{Val2:money:>9}{Val3:money:>9}{Val4:money:>10}", "",
+             "[Summary]",
+             "  rule",
+             "  text {count()} item(s)", "",
+             "[PageFooter]",
+             "  right Page {#page}"]
+    return "\n".join(lines) + "\n"
+
+
 def write(path, text):
     full = os.path.join(ROOT, path)
     os.makedirs(os.path.dirname(full), exist_ok=True)
@@ -246,6 +272,7 @@ def main():
             write(f"{paper}/VIPDaily.FRF", vip_daily(paper))
         write(f"{paper}/Barslip.frf", barslip(paper))
         write(f"{paper}/BarslipLP.frf", barslip_lp(paper))
+    write("REPORTS/TF07.frf", price_list())
 
 
 if __name__ == "__main__":

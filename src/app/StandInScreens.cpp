@@ -5,6 +5,9 @@
 #include "Rights.h"
 #include "TF02.h"
 #include "TF03.h"
+#include "TF06.h"
+#include "TF07.h"
+#include "TF16.h"
 #include "TF05.h"
 
 #include <QPushButton>
@@ -19,6 +22,18 @@ void showPending(TFMain& main, const QString& title, const QString& text) {
 }
 
 } // namespace
+
+// A settings screen behind its function code, opened on the main screen's connection settings.
+template <typename Screen>
+void addSettingsEntry(TFMain& main, PendingScreen& screen, const QString& caption, const QString& code) {
+    screen.addEntry(caption, [&main, &screen, code] {
+        ConnectionHolder connection(main.state());
+        if (!Authorized(connection.db(), main.state(), main.prompter(), code))
+            return;
+        Screen form(connection.db(), main.state(), main.prompter(), main.clock(), &screen);
+        form.execModal();
+    })->setObjectName(code + QStringLiteral("Entry"));
+}
 
 MainScreenOpeners StandInOpeners() {
     MainScreenOpeners o;
@@ -58,6 +73,9 @@ MainScreenOpeners StandInOpeners() {
             tf03.execModal();
         });
         users->setObjectName(QStringLiteral("UserIdEntry"));
+        addSettingsEntry<TF06>(main, screen, QStringLiteral("Credit Cards"), QStringLiteral("TF06"));
+        addSettingsEntry<TF07>(main, screen, QStringLiteral("Tax & Charges"), QStringLiteral("TF07"));
+        addSettingsEntry<TF16>(main, screen, QStringLiteral("Bill Rounding"), QStringLiteral("TF16"));
         screen.execModal();
     };
     return o;

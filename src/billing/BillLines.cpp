@@ -316,9 +316,8 @@ LineResult BookItem(Database& db, const ProgramState& state, Prompter& prompter,
                         MulDivToCents(request.price, item->incentive.units(), item->sellPrice.units());
                     db.exec(QStringLiteral("UPDATE Items SET SellPrice = ?, Incentive = ? WHERE Desc1 = ?"),
                             {QVariant::fromValue(request.price), QVariant::fromValue(incentive), item->name});
-                    event = EventText::MarketPriceAndIncentiveChanged(item->name, AmountText(item->sellPrice),
-                                                                      AmountText(request.price),
-                                                                      AmountText(incentive));
+                    event = EventText::MarketPriceChanged(item->name, AmountText(item->sellPrice),
+                                                          AmountText(request.price), AmountText(incentive));
                 } else {
                     db.exec(QStringLiteral("UPDATE Items SET SellPrice = ? WHERE Desc1 = ?"),
                             {QVariant::fromValue(request.price), item->name});
@@ -432,7 +431,7 @@ LineResult DeleteItemFromBill(Database& db, const ProgramState& state, Prompter&
             if (bill->isCustomerBill())
                 UpdateVIP(db, state, bill->account, -1, line->itemCost.times(n), amount);
             RecordEvent(db, state, clock,
-                        EventText::ItemDeleted(line->item, AmountText(line->price), n,
+                        EventText::ItemDeleted(line->item, AmountText(line->price), QString::number(n),
                                                AmountText(line->price.times(n))),
                         bill->number);
             RenumberLines(db, bill->number);
@@ -742,7 +741,7 @@ LineResult TransferAllItems(Database& db, const ProgramState& state, Prompter& p
                 SetChanged(db, bill);
             }
             RecordEvent(db, state, clock,
-                        EventText::AllItemsTransferred(lines, fromBill, toBill, AmountText(total)), fromBill);
+                        EventText::AllItemsTransferred(QString::number(lines), fromBill, toBill, AmountText(total)), fromBill);
             result.quantity = units;
             result.lineAmount = amount;
             finishLineResult(db, result, fromBill, QString());

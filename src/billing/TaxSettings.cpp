@@ -44,7 +44,7 @@ void SaveTaxSettings(Database& db, ProgramState& state, const Clock& clock, cons
                     "INSERT INTO Taxes (TSalesTax, TGovTax, TServCharge, TTaxOnBill, TSCOnBill) VALUES "
                     "(?, ?, ?, ?, ?)"),
                 values);
-    RecordEvent(db, state, clock, EventText::TaxesAndChargesSaved());
+    RecordEvent(db, state, clock, EventText::TaxesSaved());
     work.commit();
     SettingsCopies& c = state.settings;
     c.taxOnBillOn = t.taxOnBill;

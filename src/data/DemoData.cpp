@@ -123,12 +123,6 @@ void InsertDemoRows(Database& db, const QDateTime& now) {
                  QString::fromLatin1(it.menuGroup), QVariant::fromValue(price), QVariant::fromValue(cost),
                  QVariant::fromValue(margin), false, it.slip, false});
     }
-    db.exec(QStringLiteral("INSERT INTO Items (%1, Desc1, MainGroup, SCName, MarketPrice, Deleted) "
-                           "VALUES (?, ?, ?, ?, ?, ?)")
-                .arg(SqlName(QStringLiteral("Item"))),
-            {QStringLiteral("MIS1"), QStringLiteral("Miscellaneous"), QStringLiteral("MIS"),
-             QStringLiteral("Miscellaneous"), true, false});
-
     const QDateTime priced = now.addDays(-30);
     for (const DemoIngredient& in : kIngredients) {
         const Money pricePerUop = Money::fromCents(in.pricePerUopCents);

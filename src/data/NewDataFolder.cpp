@@ -157,6 +157,12 @@ void InsertStarterRows(Database& db, const NewDataFolderOptions& o) {
                     .arg(SqlName(QStringLiteral("Function")), SqlName(QStringLiteral("Code"))),
                 {ownerNumber, f.description, f.code});
     }
+    // The reserved free-priced item every bill can carry; a menu of this one item counts as no menu.
+    db.exec(QStringLiteral("INSERT INTO Items (%1, Desc1, MainGroup, SCName, MarketPrice, Deleted) "
+                           "VALUES (?, ?, ?, ?, ?, ?)")
+                .arg(SqlName(QStringLiteral("Item"))),
+            {QStringLiteral("MIS1"), QStringLiteral("Miscellaneous"), QStringLiteral("MIS"),
+             QStringLiteral("Miscellaneous"), true, false});
     if (o.demo)
         InsertDemoRows(db, o.now);
     work.commit();

@@ -176,6 +176,8 @@ std::unique_ptr<SqlCipherDriver> SqlCipherDriver::openImpl(const QString& path, 
         throw DatabaseError(
             QStringLiteral("The database file %1 could not be opened: %2").arg(path, errorText(raw, rc)));
     d->m_lock = std::move(fileLock);
+    // Before the first read: another workstation's commit in progress must make this one wait, not fail.
+    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
 
     // A wrong key is reported by the exception below; the library's own log would only repeat it on stderr.
     d->execPlain("PRAGMA cipher_log_level = NONE;");
@@ -197,7 +199,6 @@ std::unique_ptr<SqlCipherDriver> SqlCipherDriver::openImpl(const QString& path, 
                                 DatabaseError::Kind::WrongKey);
         throw;
     }
-    sqlite3_busy_timeout(raw, kBusyTimeoutMs);
     sqlite3_create_collation_v2(raw, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr);
     const int fnFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function_v2(raw, "like", 2, fnFlags, nullptr, likeFunction, nullptr, nullptr, nullptr);

@@ -52,7 +52,7 @@ private Q_SLOTS:
         for (const char* sub : {"Vantorel.vtd", "Vantorel.ini", "PRINT", "Images", "Backup/Archive"})
             QVERIFY2(QFileInfo::exists(QDir(dir).filePath(QString::fromLatin1(sub))), sub);
         auto db = Database::open(ConnectionString::file(LiveDatabasePath(dir)));
-        QCOMPARE(db->scalar(QStringLiteral("SELECT count(*) FROM Items")).toInt(), 0);
+        QCOMPARE(db->scalar(QStringLiteral("SELECT Desc1 FROM Items")).toString(), QStringLiteral("Miscellaneous"));
         QCOMPARE(db->scalar(QStringLiteral("SELECT UserName FROM Pswd")).toString(), QStringLiteral("Owner"));
         const IniFile ini(QDir(dir).filePath(QStringLiteral("Vantorel.ini")));
         QCOMPARE(ini.read(QStringLiteral("DO NOT CHANGE THIS SETTING"), QStringLiteral("SUMINI")),

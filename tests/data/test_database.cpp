@@ -76,6 +76,7 @@ private Q_SLOTS:
         QFETCH(QString, op);
         test::TempDataFolder folder;
         auto db = folder.open();
+        db->exec(QStringLiteral("DELETE FROM Items"));
         db->exec(QStringLiteral("INSERT INTO Items (Desc1) VALUES (?)"), {stored});
         const Rows rows = db->query(QStringLiteral("SELECT Desc1 FROM Items WHERE Desc1 %1 ?").arg(op), {typed});
         QCOMPARE(rows.size(), size_t(1));

@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -149,6 +151,27 @@ private Q_SLOTS:
         QCOMPARE(m.form.focusedWidget(), edit);
         QTest::keyClicks(edit, QStringLiteral("4968"));
         QCOMPARE(edit->text(), QStringLiteral("4968"));
+    }
+
+    // A pointer reaches the canvas through the scaled view: a gradient panel used as a touch button must
+    // take the press, or its release (and so its click) goes nowhere.
+    void gradientPanelTakesAClickThroughTheView() {
+        MarkedForm m;
+        m.form.setScreenGeometry(QRect(0, 0, 1024, 768));
+        auto* panel = new GradientPanel(m.form.canvas());
+        panel->setGeometry(300, 200, 200, 100);
+        auto* caption = new QLabel(QStringLiteral("Touch"), panel);
+        caption->setGeometry(10, 10, 100, 30);
+        m.form.showOnScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&m.form));
+        int clicks = 0;
+        connect(panel, &GradientPanel::clicked, [&] { ++clicks; });
+        QWidget* viewport = m.form.findChild<QGraphicsView*>()->viewport();
+        const QPoint onPanel = viewport->mapFrom(&m.form, m.form.mapFromCanvas(QPoint(450, 280)));
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, onPanel);
+        const QPoint onCaption = viewport->mapFrom(&m.form, m.form.mapFromCanvas(QPoint(320, 220)));
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, onCaption);
+        QCOMPARE(clicks, 2);
     }
 
     void execModalReturnsWhenClosed() {

@@ -11,6 +11,9 @@
 #include "SqlNames.h"
 #include "TF02.h"
 #include "TF03.h"
+#include "TF06.h"
+#include "TF07.h"
+#include "TF16.h"
 #include "TextHelpers.h"
 #include "WidgetPrompter.h"
 
@@ -38,6 +41,18 @@ const std::map<QString, ScreenFactory>& screens() {
         {QStringLiteral("TF03"),
          [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
              return std::make_unique<TF03>(db, state, prompter, clock);
+         }},
+        {QStringLiteral("TF06"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF06>(db, state, prompter, clock);
+         }},
+        {QStringLiteral("TF07"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF07>(db, state, prompter, clock);
+         }},
+        {QStringLiteral("TF16"),
+         [](Database& db, ProgramState& state, Prompter& prompter, const Clock& clock) {
+             return std::make_unique<TF16>(db, state, prompter, clock);
          }},
     };
     return all;
@@ -100,6 +115,7 @@ int main(int argc, char* argv[]) {
             return usage(QStringLiteral("No user has the ID %1.").arg(userId));
         state.currentUserId = userId;
         state.currentUserName = CapitalizeName(user->text(QStringLiteral("UserName")));
+        // As the main screen would have them: the settings screens refresh these copies.
         LoadSettingsCopies(*db, state.settings);
 
         WidgetPrompter prompter;
