@@ -1,15 +1,19 @@
 #include "BenchTimer.h"
 #include "BillLines.h"
 #include "Bills.h"
-#include "Clock.h"
-#include "DayChange.h"
-#include "FirstPrint.h"
-#include "ProgramState.h"
-#include "Prompter.h"
-#include "Settings.h"
 #include "BusinessDay.h"
+#include "Clock.h"
 #include "ConnectionString.h"
 #include "Database.h"
+#include "DayChange.h"
+#include "FirstPrint.h"
+#include "PrintServices.h"
+#include "PrintSink.h"
+#include "ProgramState.h"
+#include "Prompter.h"
+#include "ReceiptPrinting.h"
+#include "Settings.h"
+#include "Settlement.h"
 #include "SqlNames.h"
 #include "TradingYearGenerator.h"
 #include "UnitOfWork.h"
@@ -32,9 +36,22 @@ public:
     Answer ask(const QString&, const QString&, Buttons b, Icon) override {
         return b == Buttons::Ok || b == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
     }
-    std::optional<QString> askText(const QString&, const QString&, int, bool) override { return std::nullopt; }
+    std::optional<QString> askText(const QString&, const QString&, int, bool) override {
+        return std::nullopt;
+    }
     Approval requestApproval(const QString&, const QString&) override { return Approval::Refused; }
     void beep(int) override {}
+};
+
+// A printer that takes every job and keeps nothing: the receipt is laid out and sent, not printed.
+class DiscardingPrintSink : public PrintSink {
+public:
+    bool printerExists(const QString&) override { return true; }
+    QString defaultPrinter() override { return QStringLiteral("Bench"); }
+    QStringList printerNames() override { return {QStringLiteral("Bench")}; }
+    PrintJobResult submit(const QString&, const QString&, const QByteArray&, Format) override {
+        return PrintJobResult{true, QString(), 1};
+    }
 };
 
 QTextStream& out() {
@@ -60,11 +77,13 @@ void line(const QString& what, double ms, const QString& limitName, double limit
 int run(const QString& folder, const Figures& f) {
     const ConnectionString where = ConnectionString::file(LiveDatabasePath(folder));
     auto db = Database::open(where);
-    const QDateTime lastEvening = db->queryOne(QStringLiteral("SELECT max(InDate) AS m FROM BillA"))->dateTime("m");
+    const QDateTime lastEvening =
+        db->queryOne(QStringLiteral("SELECT max(InDate) AS m FROM BillA"))->dateTime("m");
     out() << "Database: " << where.toString() << "\n"
           << "Bills: " << db->scalar(QStringLiteral("SELECT count(*) FROM BillA")).toLongLong()
           << ", lines: " << db->scalar(QStringLiteral("SELECT count(*) FROM BillB")).toLongLong()
-          << ", open bills: " << db->scalar(QStringLiteral("SELECT count(*) FROM BillA WHERE PayMode = 'Pend'")).toLongLong()
+          << ", open bills: "
+          << db->scalar(QStringLiteral("SELECT count(*) FROM BillA WHERE PayMode = 'Pend'")).toLongLong()
           << "\n\n";
 
     // Limit for a write: one durable single-row insert and commit.
@@ -89,16 +108,19 @@ int run(const QString& folder, const Figures& f) {
     // The first-start test of the business day, on the last evening of the year.
     const QDateTime from = BusinessDayStartAt(lastEvening), to = BusinessDayEndAt(lastEvening);
     const double firstStartSqlMs = MedianMs(f.repetitions, [&] {
-        db->query(QStringLiteral("SELECT (SELECT count(*) FROM BillA WHERE InDate >= ? AND InDate <= ?) AS a, "
-                                 "(SELECT count(*) FROM BillB WHERE OrderDate >= ? AND OrderDate <= ?) AS b"),
-                  {from, to, from, to});
+        db->query(
+            QStringLiteral("SELECT (SELECT count(*) FROM BillA WHERE InDate >= ? AND InDate <= ?) AS a, "
+                           "(SELECT count(*) FROM BillB WHERE OrderDate >= ? AND OrderDate <= ?) AS b"),
+            {from, to, from, to});
     });
     const FixedClock clock(lastEvening.addSecs(600));
     const double firstStartMs = MedianMs(f.repetitions, [&] { IsFirstStartOfBusinessDay(*db, clock); });
-    line(QStringLiteral("first-start test"), firstStartMs, QStringLiteral("hand-written SQL"), firstStartSqlMs);
+    line(QStringLiteral("first-start test"), firstStartMs, QStringLiteral("hand-written SQL"),
+         firstStartSqlMs);
 
     const double openListSqlMs = MedianMs(f.repetitions, [&] {
-        db->query(QStringLiteral("SELECT * FROM BillA WHERE PayMode = 'Pend' AND VIP = false AND %1 <> 'SB' ORDER BY %1")
+        db->query(QStringLiteral(
+                      "SELECT * FROM BillA WHERE PayMode = 'Pend' AND VIP = false AND %1 <> 'SB' ORDER BY %1")
                       .arg(SqlName(QStringLiteral("Table"))));
     });
     const double openListMs = MedianMs(f.repetitions, [&] { LoadOpenBillList(*db); });
@@ -111,11 +133,13 @@ int run(const QString& folder, const Figures& f) {
     state.currentUserId = QStringLiteral("2001");
     LoadSettingsCopies(*db, state.settings);
     QuietPrompter prompter;
-    const BillOpenResult bill = CreateQuickBill(*db, state, prompter, clock, QStringLiteral("77"), QStringLiteral("2"));
+    const BillOpenResult bill =
+        CreateQuickBill(*db, state, prompter, clock, QStringLiteral("77"), QStringLiteral("2"));
     if (bill.outcome != BillingOutcome::Done)
         throw std::runtime_error("the benchmark could not open a bill");
     QList<std::pair<QString, Money>> items;
-    for (const Row& r : db->query(QStringLiteral("SELECT Desc1, SellPrice FROM Items ORDER BY Desc1 LIMIT 40")))
+    for (const Row& r :
+         db->query(QStringLiteral("SELECT Desc1, SellPrice FROM Items ORDER BY Desc1 LIMIT 40")))
         items.append({r.text(QStringLiteral("Desc1")), r.money(QStringLiteral("SellPrice"))});
     int next = 0;
     auto book = [&] {
@@ -137,34 +161,93 @@ int run(const QString& folder, const Figures& f) {
         return BillLineRef{l.billNumber, l.lineNumber, l.item, l.price, l.discountPercent, l.quantity};
     };
     BillLineRef target;
-    const double editMs = MedianMs(f.repetitions, [&] {
-        EditRequest edit;
-        edit.line = target;
-        edit.quantity = QString::number(target.quantity + 1);
-        if (EditBill(*db, state, prompter, clock, edit).outcome != BillingOutcome::Done)
-            throw std::runtime_error("a benchmark edit was refused");
-    }, [&] { target = firstLine(); });
+    const double editMs = MedianMs(
+        f.repetitions,
+        [&] {
+            EditRequest edit;
+            edit.line = target;
+            edit.quantity = QString::number(target.quantity + 1);
+            if (EditBill(*db, state, prompter, clock, edit).outcome != BillingOutcome::Done)
+                throw std::runtime_error("a benchmark edit was refused");
+        },
+        [&] { target = firstLine(); });
     line(QStringLiteral("EditBill"), editMs, QStringLiteral("durable insert"), insertMs);
 
-    const double deleteMs = MedianMs(f.repetitions, [&] {
-        DeleteRequest del;
-        del.line = target;
-        del.quantity = 1;
-        del.confirmed = true;
-        if (DeleteItemFromBill(*db, state, prompter, clock, del).outcome != BillingOutcome::Done)
-            throw std::runtime_error("a benchmark delete was refused");
-    }, [&] { target = firstLine(); });
+    const double deleteMs = MedianMs(
+        f.repetitions,
+        [&] {
+            DeleteRequest del;
+            del.line = target;
+            del.quantity = 1;
+            del.confirmed = true;
+            if (DeleteItemFromBill(*db, state, prompter, clock, del).outcome != BillingOutcome::Done)
+                throw std::runtime_error("a benchmark delete was refused");
+        },
+        [&] { target = firstLine(); });
     line(QStringLiteral("DeleteItemFromBill"), deleteMs, QStringLiteral("durable insert"), insertMs);
 
-    const double firstPrintMs = MedianMs(std::max(3, f.repetitions / 5), [&] {
-        FirstPrintOpen open = OpenFirstPrint(*db, state, prompter, bill.billNumber, 0);
-        if (open.outcome != BillingOutcome::Done ||
-            CommitFirstPrint(*db, state, prompter, clock, open.panel).outcome != BillingOutcome::Done)
-            throw std::runtime_error("the benchmark first print was refused");
-    }, [&] { PrintReset(*db, prompter, bill.billNumber); });
-    line(QStringLiteral("first print: compute + commit"), firstPrintMs, QStringLiteral("durable insert"), insertMs);
+    const double firstPrintMs = MedianMs(
+        std::max(3, f.repetitions / 5),
+        [&] {
+            FirstPrintOpen open = OpenFirstPrint(*db, state, prompter, bill.billNumber, 0);
+            if (open.outcome != BillingOutcome::Done ||
+                CommitFirstPrint(*db, state, prompter, clock, open.panel).outcome != BillingOutcome::Done)
+                throw std::runtime_error("the benchmark first print was refused");
+        },
+        [&] { PrintReset(*db, prompter, bill.billNumber); });
+    line(QStringLiteral("first print: compute + commit"), firstPrintMs, QStringLiteral("durable insert"),
+         insertMs);
 
-    out() << QStringLiteral("\npeak resident memory %1 MB (target 150 MB)\n").arg(PeakResidentMb(), 0, 'f', 1);
+    // Settlement in cash of a first-printed bill of three lines, then its final receipt.
+    QString toSettle;
+    Money due;
+    const double settleMs = MedianMs(
+        std::max(3, f.repetitions / 5),
+        [&] {
+            SettlementRequest request;
+            request.billNumber = toSettle;
+            request.amountDue = due;
+            request.cash = due.toPlainString(2);
+            if (SettleBill(*db, state, prompter, clock, request).outcome != BillingOutcome::Done)
+                throw std::runtime_error("a benchmark settlement was refused");
+        },
+        [&] {
+            const BillOpenResult settled =
+                CreateQuickBill(*db, state, prompter, clock, QStringLiteral("78"), QStringLiteral("2"));
+            for (int i = 0; i < 3; ++i) {
+                BookItemRequest request;
+                request.billNumber = settled.billNumber;
+                request.item = items[next % items.size()].first;
+                request.price = items[next % items.size()].second;
+                request.quantity = QStringLiteral("1");
+                ++next;
+                BookItem(*db, state, prompter, clock, request);
+            }
+            FirstPrintOpen open = OpenFirstPrint(*db, state, prompter, settled.billNumber, 0);
+            due = CommitFirstPrint(*db, state, prompter, clock, open.panel).netPayment;
+            toSettle = settled.billNumber;
+        });
+    line(QStringLiteral("SettleBill (cash)"), settleMs, QStringLiteral("durable insert"), insertMs);
+
+    DiscardingPrintSink sink;
+    PrintServices services{*db, state, clock, prompter, sink};
+    const double receiptSqlMs = MedianMs(f.repetitions, [&] {
+        db->query(QStringLiteral(
+                      "SELECT * FROM BillA, BillB, Utility WHERE BillABillA = BillBBillA AND BillABillA = ? "
+                      "AND %1 = false ORDER BY BillNoItem")
+                      .arg(SqlName(QStringLiteral("Void"))),
+                  {toSettle});
+    });
+    const double receiptMs = MedianMs(f.repetitions, [&] {
+        if (PrintReceipt(services, toSettle, ReceiptStage::Direct) != PrintOutcome::Printed)
+            throw std::runtime_error("the benchmark receipt was not printed");
+    });
+    line(QStringLiteral("final receipt (") + ReadUtility(*db).paperSize +
+             QStringLiteral(", laid out and sent)"),
+         receiptMs, QStringLiteral("hand-written SQL"), receiptSqlMs);
+
+    out()
+        << QStringLiteral("\npeak resident memory %1 MB (target 150 MB)\n").arg(PeakResidentMb(), 0, 'f', 1);
     return 0;
 }
 
@@ -177,10 +260,11 @@ int generate(const QString& folder, TradingYearOptions options) {
     return 0;
 }
 
-const char* kUsage = "Usage:\n"
-                     "  vantorel-bench generate DIR [--bills-per-day N]   one year of trading into a new data folder\n"
-                     "  vantorel-bench run DIR [--repetitions N]          time every operation against the engine's limits\n"
-                     "  vantorel-bench smoke                              a few days of trading, generated and run (CI)\n";
+const char* kUsage =
+    "Usage:\n"
+    "  vantorel-bench generate DIR [--bills-per-day N]   one year of trading into a new data folder\n"
+    "  vantorel-bench run DIR [--repetitions N]          time every operation against the engine's limits\n"
+    "  vantorel-bench smoke                              a few days of trading, generated and run (CI)\n";
 
 } // namespace
 

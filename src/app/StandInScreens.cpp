@@ -3,6 +3,7 @@
 #include "PendingScreen.h"
 #include "ProgramState.h"
 #include "Rights.h"
+#include "TF02.h"
 #include "TF03.h"
 #include "TF06.h"
 #include "TF07.h"
@@ -37,9 +38,14 @@ void addSettingsEntry(TFMain& main, PendingScreen& screen, const QString& captio
 MainScreenOpeners StandInOpeners() {
     MainScreenOpeners o;
     o.billing = [](TFMain& main) {
-        showPending(main,
-                    main.state().settings.touchMode ? QStringLiteral("Touch Billing")
-                                                    : QStringLiteral("Billing"),
+        if (!main.state().settings.touchMode) {
+            // The billing screen works on a connection of its own, as every screen does.
+            ConnectionHolder connection(main.state());
+            TF02 billing(connection.db(), main.state(), main.prompter(), main.clock(), &main);
+            billing.execModal();
+            return;
+        }
+        showPending(main, QStringLiteral("Touch Billing"),
                     QStringLiteral("Billing is not part of this version of Vantorel yet."));
     };
     o.salesSummary = [](TFMain& main) {

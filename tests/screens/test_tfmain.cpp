@@ -10,6 +10,7 @@
 #include "ScriptedPrompter.h"
 #include "Settings.h"
 #include "StandInScreens.h"
+#include "TF02.h"
 #include "TFMain.h"
 #include "TFTSCheckin.h"
 #include "TStartCash.h"
@@ -311,9 +312,9 @@ private Q_SLOTS:
         m.checkIn(QStringLiteral("LEA"), QStringLiteral("4567"));
         QVERIFY(m.shown("BillingPan"));
         test::ModalDriver driver;
-        driver.whenOpen<PendingScreen>([](PendingScreen* s) { s->backButton()->click(); });
+        driver.whenOpen<TF02>([](TF02* s) { s->done(0); });
         QTest::mouseClick(m.panel("BillingPan"), Qt::LeftButton);
-        QCOMPARE(driver.ran(), 1); // billing opened
+        QCOMPARE(driver.ran(), 1); // keyboard billing opened
         QVERIFY(m.prompter.messages.empty());
 
         driver.whenOpen<PendingScreen>([](PendingScreen* s) {
