@@ -108,12 +108,17 @@ private Q_SLOTS:
     void failedListUndoesTheSave() {
         StoredValues stored;
         BillingFixture f;
-        f.db->exec(QStringLiteral("DROP TABLE Report"));
+        // The price list fails while being written, after the taxes were saved in the same action.
+        f.db->setStatementHook([](const QString& sql) {
+            if (sql.startsWith(QStringLiteral("INSERT INTO Report")))
+                throw DatabaseError(QStringLiteral("disk full"));
+        });
         const SettingsCopies copiesBefore = f.state.settings;
         QVERIFY_THROWS_EXCEPTION(DatabaseError,
                                  SaveTaxesAndPriceList(*f.db, f.state, f.clock,
                                                        TaxSettings{M("20"), M("5"), M("10"), true, true},
                                                        QStringLiteral("TX-9")));
+        f.db->setStatementHook({});
         QCOMPARE(LoadTaxSettings(*f.db).salesTax, M("7"));
         QCOMPARE(f.state.settings.salesTaxRate, copiesBefore.salesTaxRate);
         QCOMPARE(LoadLicenceNumber(), QString());
